@@ -1,0 +1,199 @@
+/*
+ * hygra.h - thermodynamic and transport properties of moist air.
+ *
+ * Moist air is treated as a real-gas mixture of dry air and water vapour, in
+ * equilibrium with liquid water or ice where saturation is involved (the 1997
+ * handbook psychrometric formulation: Hyland-Wexler saturation pressures,
+ * second and third virial coefficients, the enhancement factor of saturated
+ * air; dry-air transport after Lemmon and Jacobsen, water transport after the
+ * IAPWS formulations, Wilke's mixing rule).
+ *
+ * A state is fixed by its total pressure and one of nineteen pairs of inputs
+ * (the state types below); any of forty-six properties (the property codes
+ * below) can then be read from it.
+ *
+ * Every function returns a result code (HYGRA_OK and the others below) and
+ * writes its value through the result pointer only when it returns HYGRA_OK;
+ * on any other code the value behind the pointer is left as it was. No
+ * function of this interface ever lets an exception escape.
+ *
+ * Units. A unit-system flag of 0 selects SI, any other value inch-pound (IP):
+ *
+ *   quantity                  SI            IP
+ *   temperature               degC          degF
+ *   pressure                  bar           psi
+ *   specific enthalpy         kJ/kg         Btu/lb
+ *   specific entropy, cp      kJ/(kg K)     Btu/(lb degF)
+ *   specific volume           m3/kg         ft3/lb
+ *   density                   kg/m3         lb/ft3
+ *   dynamic viscosity         Pa s          lb/(ft h)
+ *   thermal conductivity      W/(m K)       Btu/(h ft degF)
+ *   diffusion coefficient     m2/s          ft2/h
+ *   altitude                  m             ft
+ * Humidity ratios, relative humidity (a fraction 0..1, not per cent), mole
+ * and mass fractions, the degree of saturation and the Prandtl and Schmidt
+ * numbers have no units and are the same in both systems. Mixture properties
+ * (VM, HM, SM, CPM, VA, HA, SA, CPA) are per unit mass of dry air; water
+ * properties (VW, VG, HW, HG, SW, SG, CPW, CPG) per unit mass of water.
+ *
+ * Reference states: dry air has zero enthalpy and entropy at 0 degC and
+ * 1.01325 bar; water has zero enthalpy and entropy as saturated liquid at the
+ * triple point, 0.01 degC.
+ *
+ * Range of the model: dry-bulb temperature -100 to 372 degC (-148 to 701.6
+ * degF), total pressure 0 to 50 bar (0 to 725.19 psi).
+ *
+ * Threads: the evaluation functions keep a cache of recently constructed
+ * states; see the notes at moistair_eval.
+ */
+#ifndef HYGRA_H
+#define HYGRA_H
+
+#if defined(HYGRA_BUILDING_LIBRARY) && defined(__GNUC__)
+#define HYGRA_API __attribute__((visibility("default")))
+#else
+#define HYGRA_API
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* ------------------------------------------------------------------------ */
+/* Result codes, common to every function.                                   */
+/* ------------------------------------------------------------------------ */
+enum {
+    HYGRA_OK = 0,               /* success; the value has been written */
+    HYGRA_INVALID_ARGUMENT = 1, /* null result pointer, unknown state type,
+                                   property code, name or selector */
+    HYGRA_NO_CONVERGENCE = 2,   /* a search found no state, or another failure */
+    HYGRA_NOT_APPLICABLE = 3,   /* the property does not apply to this state */
+    HYGRA_OUT_OF_RANGE = 4      /* an input, the state or an intermediate
+                                   quantity lies outside the model's range */
+};
+
+/* ------------------------------------------------------------------------ */
+/* Unit systems (the flag argument).                                         */
+/* ------------------------------------------------------------------------ */
+enum {
+    HYGRA_SI = 0, /* degC, bar, kJ/kg, ...   */
+    HYGRA_IP = 1  /* degF, psi, Btu/lb, ... (any non-zero flag) */
+};
+
+/* ------------------------------------------------------------------------ */
+/* State types: which pair of inputs fixes the state. The first and second  */
+/* input are given in the order of the name.                                 */
+/* ------------------------------------------------------------------------ */
+enum {
+    HYGRA_TDRY_TWET = 0,  /* dry-bulb temperature, wet-bulb temperature */
+    HYGRA_TDRY_RH = 1,    /* dry-bulb temperature, relative humidity (0..1) */
+    HYGRA_TDRY_W = 2,     /* dry-bulb temperature, humidity ratio */
+    HYGRA_TDRY_H = 3,     /* dry-bulb temperature, enthalpy */
+    HYGRA_TDRY_S = 4,     /* dry-bulb temperature, entropy */
+    HYGRA_TDRY_V = 5,     /* dry-bulb temperature, specific volume */
+    HYGRA_TDRY_TDEW = 6,  /* dry-bulb temperature, dew-point temperature */
+    HYGRA_W_TWET = 7,     /* humidity ratio, wet-bulb temperature */
+    HYGRA_W_TDRY = 8,     /* humidity ratio, dry-bulb temperature */
+    HYGRA_W_RH = 9,       /* humidity ratio, relative humidity */
+    HYGRA_W_H = 10,       /* humidity ratio, enthalpy */
+    HYGRA_W_S = 11,       /* humidity ratio, entropy */
+    HYGRA_W_V = 12,       /* humidity ratio, specific volume */
+    HYGRA_RH_TWET = 13,   /* relative humidity, wet-bulb temperature */
+    HYGRA_RH_TDRY = 14,   /* relative humidity, dry-bulb temperature */
+    HYGRA_RH_W = 15,      /* relative humidity, humidity ratio */
+    HYGRA_RH_H = 16,      /* relative humidity, enthalpy */
+    HYGRA_RH_S = 17,      /* relative humidity, entropy */
+    HYGRA_RH_V = 18       /* relative humidity, specific volume */
+};
+
+/* ------------------------------------------------------------------------ */
+/* Property codes, with their names, meaning and units (SI / IP).            */
+/* ------------------------------------------------------------------------ */
+enum {
+    HYGRA_TDB = 0,   /* TDB  dry-bulb temperature                 degC / degF */
+    HYGRA_TWB = 1,   /* TWB  thermodynamic wet-bulb temperature   degC / degF */
+    HYGRA_TDEW = 2,  /* TDEW dew-point temperature                degC / degF */
+    HYGRA_P = 3,     /* P    total pressure                        bar / psi */
+    HYGRA_PWS = 4,   /* PWS  saturation pressure at the dry bulb   bar / psi */
+    HYGRA_PWET = 5,  /* PWET saturation pressure at the wet bulb   bar / psi */
+    HYGRA_PDEW = 6,  /* PDEW saturation pressure at the dew point  bar / psi */
+    HYGRA_XW = 7,    /* XW   mole fraction of water vapour              - */
+    HYGRA_XA = 8,    /* XA   mole fraction of dry air                   - */
+    HYGRA_MW = 9,    /* MW   mass fraction of water vapour              - */
+    HYGRA_MA = 10,   /* MA   mass fraction of dry air                   - */
+    HYGRA_W = 11,    /* W    humidity ratio, kg water per kg dry air    - */
+    HYGRA_WS = 12,   /* WS   humidity ratio at saturation               - */
+    HYGRA_RH = 13,   /* RH   relative humidity, a fraction 0..1         - */
+    HYGRA_VA = 14,   /* VA   specific volume of dry air alone    m3/kg / ft3/lb */
+    HYGRA_VM = 15,   /* VM   specific volume of moist air        m3/kg / ft3/lb */
+    HYGRA_VW = 16,   /* VW   specific volume of ice or liquid    m3/kg / ft3/lb */
+    HYGRA_VG = 17,   /* VG   specific volume of saturated vapour m3/kg / ft3/lb */
+    HYGRA_HA = 18,   /* HA   specific enthalpy of dry air alone  kJ/kg / Btu/lb */
+    HYGRA_HM = 19,   /* HM   specific enthalpy of moist air      kJ/kg / Btu/lb */
+    HYGRA_HW = 20,   /* HW   specific enthalpy of ice or liquid  kJ/kg / Btu/lb */
+    HYGRA_HG = 21,   /* HG   specific enthalpy of saturated vapour kJ/kg / Btu/lb */
+    HYGRA_SA = 22,   /* SA   specific entropy of dry air alone   kJ/(kg K) / Btu/(lb degF) */
+    HYGRA_SM = 23,   /* SM   specific entropy of moist air       kJ/(kg K) / Btu/(lb degF) */
+    HYGRA_SW = 24,   /* SW   specific entropy of ice or liquid   kJ/(kg K) / Btu/(lb degF) */
+    HYGRA_SG = 25,   /* SG   specific entropy of saturated vapour kJ/(kg K) / Btu/(lb degF) */
+    HYGRA_CPA = 26,  /* CPA  specific heat of dry air alone      kJ/(kg K) / Btu/(lb degF) */
+    HYGRA_CPM = 27,  /* CPM  specific heat of moist air          kJ/(kg K) / Btu/(lb degF) */
+    HYGRA_CPW = 28,  /* CPW  specific heat of liquid water       kJ/(kg K) / Btu/(lb degF) */
+    HYGRA_CPG = 29,  /* CPG  specific heat of saturated vapour   kJ/(kg K) / Btu/(lb degF) */
+    HYGRA_MUA = 30,  /* MUA  dynamic viscosity of dry air        Pa s / lb/(ft h) */
+    HYGRA_MUM = 31,  /* MUM  dynamic viscosity of moist air      Pa s / lb/(ft h) */
+    HYGRA_MUW = 32,  /* MUW  dynamic viscosity of liquid water   Pa s / lb/(ft h) */
+    HYGRA_MUG = 33,  /* MUG  dynamic viscosity of saturated vapour Pa s / lb/(ft h) */
+    HYGRA_KA = 34,   /* KA   thermal conductivity of dry air     W/(m K) / Btu/(h ft degF) */
+    HYGRA_KM = 35,   /* KM   thermal conductivity of moist air   W/(m K) / Btu/(h ft degF) */
+    HYGRA_KW = 36,   /* KW   thermal conductivity of liquid water W/(m K) / Btu/(h ft degF) */
+    HYGRA_KG = 37,   /* KG   thermal conductivity of saturated vapour W/(m K) / Btu/(h ft degF) */
+    HYGRA_PRA = 38,  /* PRA  Prandtl number of dry air                  - */
+    HYGRA_PRM = 39,  /* PRM  Prandtl number of moist air                - */
+    HYGRA_PRW = 40,  /* PRW  Prandtl number of liquid water             - */
+    HYGRA_PRG = 41,  /* PRG  Prandtl number of saturated vapour         - */
+    HYGRA_DAW = 42,  /* DAW  diffusion coefficient of vapour in air m2/s / ft2/h */
+    HYGRA_SCM = 43,  /* SCM  Schmidt number of moist air                - */
+    HYGRA_RHO = 44,  /* RHO  density of moist air (mass of moist air per volume) kg/m3 / lb/ft3 */
+    HYGRA_DS = 45    /* DS   degree of saturation, W / WS               - */
+};
+
+/* Number of state types and of property codes. */
+#define HYGRA_STATE_TYPE_COUNT 19
+#define HYGRA_PROPERTY_COUNT 46
+
+/*
+ * moistair_eval - one property of one state of moist air.
+ *
+ *   state_type  one of the HYGRA_TDRY_TWET ... HYGRA_RH_V state types
+ *   code        one of the HYGRA_TDB ... HYGRA_DS property codes
+ *   units       HYGRA_SI (0) or inch-pound (any other value)
+ *   result      where the value is written, in the chosen unit system
+ *   first       first input of the pair, in the order of the state type
+ *   second      second input of the pair
+ *   pressure    total pressure, bar (SI) or psi (IP)
+ *
+ * Returns HYGRA_OK and writes the value, or returns:
+ *   HYGRA_INVALID_ARGUMENT  result is NULL, the state type is not 0..18, or
+ *                           the property code is not 0..45 (the state itself
+ *                           is constructed first, so a state that cannot be
+ *                           constructed reports its own code instead);
+ *   HYGRA_OUT_OF_RANGE      an input or the state is outside the model's range
+ *                           (temperature -100..372 degC, pressure 0..50 bar,
+ *                           relative humidity 0..1 where it fixes the state),
+ *                           or the search for the state leaves it;
+ *   HYGRA_NO_CONVERGENCE    a search for the state or the property failed;
+ *   HYGRA_NOT_APPLICABLE    the property does not apply to the state.
+ *
+ * Constructed states are cached (at most 101 of them; the cache is emptied
+ * whole when full), so reading several properties of one state constructs it
+ * once. Cache keys compare the converted inputs exactly.
+ */
+HYGRA_API int moistair_eval(int state_type, int code, int units, double *result,
+                            double first, double second, double pressure);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* HYGRA_H */

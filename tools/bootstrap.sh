@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing hygra need, only those
+# that are missing. Installing needs root; without it the script only reports.
+set -euo pipefail
+
+packages=(
+  cmake g++ make            # the toolchain
+  libboost-dev              # Boost string algorithms (trimming property names)
+  googletest libgtest-dev   # unit tests
+  libbenchmark-dev          # benchmarks
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+if [ "$(id -u)" -ne 0 ]; then
+  echo "bootstrap: missing packages: ${missing[*]} (run as root to install them)" >&2
+  exit 0
+fi
+echo "bootstrap: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq "${missing[@]}" >/dev/null
