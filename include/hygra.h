@@ -192,6 +192,64 @@ enum {
 HYGRA_API int moistair_eval(int state_type, int code, int units, double *result,
                             double first, double second, double pressure);
 
+/*
+ * moistair_pz - pressure of the standard atmosphere at an altitude.
+ * moistair_tz - temperature of the standard atmosphere at an altitude.
+ *
+ *   units     HYGRA_SI (0) or inch-pound (any other value)
+ *   result    where the value is written: the pressure in bar (SI) or psi
+ *             (IP), the unit moistair_eval takes its pressure in; the
+ *             temperature in degC (SI) or degF (IP)
+ *   altitude  m (SI) or ft (IP), from -500 to 10000 m (-1640.42 to
+ *             32808.40 ft); both limits are accepted
+ *
+ * The standard atmosphere falls 6.5 K per km from 15 degC and 1.01325 bar at
+ * sea level: p = 101325 Pa * (1 - 2.25577e-5 z)^5.2559, T = 15 degC - 0.0065 z,
+ * with z in m. At -500 m: 1.074775 bar, 18.25 degC; at 10000 m: 0.264361 bar,
+ * -50 degC.
+ *
+ * Returns HYGRA_OK and writes the value, or returns:
+ *   HYGRA_INVALID_ARGUMENT  result is NULL;
+ *   HYGRA_OUT_OF_RANGE      the altitude is outside -500..10000 m (also an
+ *                           infinite altitude).
+ * A NaN altitude is not rejected: the value written is NaN, with HYGRA_OK.
+ * These functions keep no state and may be called from any thread.
+ */
+HYGRA_API int moistair_pz(int units, double *result, double altitude);
+HYGRA_API int moistair_tz(int units, double *result, double altitude);
+
+/* Selectors of moistair_const: the model's molar masses and its range. */
+enum {
+    HYGRA_CONST_MW = 0,   /* molar mass of water      18.01528 kg/kmol (both systems) */
+    HYGRA_CONST_MA = 1,   /* molar mass of dry air    28.9645 kg/kmol (both systems) */
+    HYGRA_CONST_TMIN = 2, /* lowest dry-bulb temperature   -100 degC / -148 degF */
+    HYGRA_CONST_TMAX = 3, /* highest dry-bulb temperature   372 degC / 701.6 degF */
+    HYGRA_CONST_PMIN = 4, /* lowest total pressure            0 bar / 0 psi */
+    HYGRA_CONST_PMAX = 5  /* highest total pressure          50 bar / 725.19 psi */
+};
+
+/* Number of moistair_const selectors. */
+#define HYGRA_CONST_COUNT 6
+
+/*
+ * moistair_const - a constant of the model.
+ *
+ *   selector  one of HYGRA_CONST_MW ... HYGRA_CONST_PMAX
+ *   units     HYGRA_SI (0) or inch-pound (any other value); the molar masses
+ *             are the same in both systems
+ *   result    where the value is written, in the units listed with the
+ *             selectors
+ *
+ * The temperature and pressure limits are those of moistair_eval: states
+ * outside them give HYGRA_OUT_OF_RANGE there.
+ *
+ * Returns HYGRA_OK and writes the value, or returns HYGRA_INVALID_ARGUMENT
+ * when result is NULL or the selector is not 0..5 (negative ones included).
+ * It never returns another code, keeps no state and may be called from any
+ * thread.
+ */
+HYGRA_API int moistair_const(int selector, int units, double *result);
+
 #ifdef __cplusplus
 }
 #endif
