@@ -193,6 +193,35 @@ HYGRA_API int moistair_eval(int state_type, int code, int units, double *result,
                             double first, double second, double pressure);
 
 /*
+ * moistair_eval_str - one property of one state, the property named as text.
+ *
+ *   state_type  one of the HYGRA_TDRY_TWET ... HYGRA_RH_V state types
+ *   name        a NUL-terminated property name from the list above ("TDB",
+ *               "HM", ...), or a property code written in decimal ("19")
+ *   units, result, first, second, pressure   as for moistair_eval
+ *
+ * The name is upper-cased and stripped of leading and trailing white space
+ * (blanks, tabs, line ends) in the C++ global locale (the classic "C"
+ * locale unless the program installs another), so "hm", " HM\n" and
+ * "Hm" all name HYGRA_HM; white space inside a name is kept ("T DB" is no
+ * name). A text that then starts with a digit 0..9 is read as a decimal
+ * property code: its leading digits count and anything after them is
+ * ignored ("013" and "13abc" are 13). Signs are not digits: "+5" and "-1" are
+ * looked up as names and not found. A number above 45, however many digits
+ * it has, names no property.
+ *
+ * Returns what moistair_eval returns for the resolved code, or:
+ *   HYGRA_INVALID_ARGUMENT  result or name is NULL (nothing else is done), or
+ *                           the name is unknown, empty or blank, or a number
+ *                           above 45 (the state is constructed and cached
+ *                           first, so a state that cannot be constructed
+ *                           reports its own code instead);
+ *   HYGRA_NO_CONVERGENCE    also when memory for a copy of the name runs out.
+ */
+HYGRA_API int moistair_eval_str(int state_type, const char *name, int units, double *result,
+                                double first, double second, double pressure);
+
+/*
  * moistair_pz - pressure of the standard atmosphere at an altitude.
  * moistair_tz - temperature of the standard atmosphere at an altitude.
  *
