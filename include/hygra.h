@@ -279,6 +279,33 @@ enum {
  */
 HYGRA_API int moistair_const(int selector, int units, double *result);
 
+/* ------------------------------------------------------------------------ */
+/* Property metadata: names, meanings and units of the property codes.       */
+/* ------------------------------------------------------------------------ */
+
+/*
+ * hygra_property_name    - the short name of a property code ("TDB", "HM").
+ * hygra_property_meaning - what the property is, a lower-case phrase
+ *                          ("specific enthalpy of moist air, per mass of dry air").
+ * hygra_property_unit    - its unit in a unit system.
+ *
+ *   code   one of the HYGRA_TDB ... HYGRA_DS property codes
+ *   units  HYGRA_SI (0) or inch-pound (any other value)
+ *
+ * The names are those that moistair_eval_str accepts, upper-case ASCII. Units
+ * are ASCII, written as in the list of property codes above: "degC", "bar",
+ * "kJ/(kg K)", "m3/kg", "Btu/(lb degF)", ...; a property without unit (a
+ * fraction, a ratio, a dimensionless number) has the empty string "".
+ *
+ * Each returns a pointer to a static NUL-terminated string, valid for the life
+ * of the library and never to be freed or changed, or NULL when the code is
+ * not 0..45 (negative codes included). They keep no state, never fail
+ * otherwise and may be called from any thread.
+ */
+HYGRA_API const char *hygra_property_name(int code);
+HYGRA_API const char *hygra_property_meaning(int code);
+HYGRA_API const char *hygra_property_unit(int code, int units);
+
 #ifdef __cplusplus
 }
 #endif

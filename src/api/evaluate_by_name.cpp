@@ -1,12 +1,14 @@
 // moistair_eval_str: a property named by its short name ("TDB", "hm", " RH ")
 // or by its code written in decimal, resolved to a property code and handed to
 // moistair_eval with everything else unchanged.
+#include <array>
 #include <cstdlib>
 #include <locale>
 #include <string>
 
 #include <boost/algorithm/string/trim.hpp>
 
+#include "api/property_info.h"
 #include "api/result_code.h"
 #include "hygra.h"
 
@@ -19,12 +21,14 @@ extern "C" HYGRA_API int moistair_eval_str(int state_type, const char* name, int
                                            double pressure)
 {
     // The property names, upper-case ASCII: the position of a name is its code.
-    static const char* const pcode_table[HYGRA_PROPERTY_COUNT] = {
-        "TDB", "TWB", "TDEW", "P",   "PWS", "PWET", "PDEW", "XW",  "XA",  "MW",
-        "MA",  "W",   "WS",   "RH",  "VA",  "VM",   "VW",   "VG",  "HA",  "HM",
-        "HW",  "HG",  "SA",   "SM",  "SW",  "SG",   "CPA",  "CPM", "CPW", "CPG",
-        "MUA", "MUM", "MUW",  "MUG", "KA",  "KM",   "KW",   "KG",  "PRA", "PRM",
-        "PRW", "PRG", "DAW",  "SCM", "RHO", "DS"};
+    // Each entry points at the name in the property table, where names are
+    // written once for this function and the hygra_property_* functions.
+    static const std::array<const char*, HYGRA_PROPERTY_COUNT> pcode_table = [] {
+        std::array<const char*, HYGRA_PROPERTY_COUNT> names{};
+        for (int i = 0; i < HYGRA_PROPERTY_COUNT; ++i)
+            names[i] = property_table[i].name;
+        return names;
+    }();
 
     return guarded([&]() -> int {
         // Before anything is copied or the cache is touched: a null name has
