@@ -285,8 +285,9 @@ HYGRA_API int moistair_const(int selector, int units, double *result);
 
 /*
  * hygra_property_name    - the short name of a property code ("TDB", "HM").
- * hygra_property_meaning - what the property is, a lower-case phrase
- *                          ("specific enthalpy of moist air, per mass of dry air").
+ * hygra_property_meaning - what the property is, a short phrase in lower case
+ *                          but for proper names ("specific enthalpy of moist
+ *                          air, per mass of dry air", "Prandtl number of dry air").
  * hygra_property_unit    - its unit in a unit system.
  *
  *   code   one of the HYGRA_TDB ... HYGRA_DS property codes

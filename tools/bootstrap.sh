@@ -8,6 +8,10 @@ packages=(
   libboost-dev              # Boost string algorithms (trimming property names)
   googletest libgtest-dev   # unit tests
   libbenchmark-dev          # benchmarks
+  libcli11-dev              # the hygra tool: command-line arguments
+  nlohmann-json3-dev        # the hygra tool: JSON output
+  libcsv-dev                # the hygra tool: reading CSV in a batch
+  pkg-config                # the package test: building a client with pkg-config
 )
 
 missing=()

@@ -1,0 +1,237 @@
+// hygra --batch: CSV rows in, the same rows with their properties and an error
+// column out. Rows use state type 2 (TDB, W) with the properties that the
+// library computes for it today (TDB, P, XW, W).
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "csv_text.h"
+#include "library_reference.h"
+#include "tool_process.h"
+
+namespace hygra::tool_test {
+namespace {
+
+const std::vector<std::string> properties{"TDB", "P", "XW", "W"};
+const int property_codes[] = {HYGRA_TDB, HYGRA_P, HYGRA_XW, HYGRA_W};
+
+std::vector<std::string> with_properties(std::vector<std::string> args)
+{
+    args.insert(args.end(), properties.begin(), properties.end());
+    return args;
+}
+
+// A row of the output: the input fields, the four values and the error.
+void expect_computed(const std::vector<std::string>& row, std::size_t input_fields, int type,
+                     int units, double first, double second, double pressure)
+{
+    ASSERT_EQ(row.size(), input_fields + 5);
+    for (std::size_t k = 0; k < 4; ++k) {
+        EXPECT_EQ(std::stod(row[input_fields + k]),
+                  library(type, property_codes[k], units, first, second, pressure).value)
+            << properties[k];
+    }
+    EXPECT_EQ(row.back(), "");
+}
+
+void expect_failed(const std::vector<std::string>& row, std::size_t input_fields,
+                   const std::string& error)
+{
+    ASSERT_EQ(row.size(), input_fields + 5);
+    for (std::size_t k = 0; k < 4; ++k)
+        EXPECT_EQ(row[input_fields + k], "") << properties[k];
+    EXPECT_EQ(row.back(), error);
+}
+
+TEST(Batch, GoodAndBadRowsKeepTheirPlacesAndTheBatchGoesOn)
+{
+    const std::string input =
+        "id,TDB,W,P\n"
+        "a,20,0.0073,1.01325\n"
+        "b,2O,0.0073,1\n"                 // malformed number
+        "c,400,0.01,1\n"                  // outside the model's range
+        "\"d, quoted\",25,0.01\n"         // a field short
+        "e,,0.01,1\n"                     // empty value
+        "f,20,0.01,60\n"                  // pressure outside the range
+        "\"g \"\"x\"\"\",-10,0.001,0.9\n" // quotes inside a field
+        "h,30,0.02,1,extra\n"             // a field too many
+        "i,21,0.008,0.95";                // no final line end
+    const process_result r = run_tool(with_properties({"--batch", "-"}), input);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "hygra: 6 of 9 rows failed; the error column says why\n");
+    const csv_rows rows = read_csv(r.out);
+    ASSERT_EQ(rows.size(), 10u) << r.out;
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"id", "TDB", "W", "P", "TDB", "P", "XW", "W",
+                                                 "error"}));
+    // Every row begins with its own input fields, cut or padded to the header's four.
+    const std::vector<std::string> ids{"a", "b", "c", "d, quoted", "e", "f", "g \"x\"", "h", "i"};
+    for (std::size_t i = 0; i < ids.size(); ++i)
+        EXPECT_EQ(rows[i + 1][0], ids[i]);
+    EXPECT_EQ(rows[3][1], "400");
+    EXPECT_EQ(rows[4][3], "");  // padded
+    EXPECT_EQ(rows[8][3], "1");  // cut
+
+    expect_computed(rows[1], 4, HYGRA_TDRY_W, HYGRA_SI, 20.0, 0.0073, 1.01325);
+    expect_failed(rows[2], 4, "TDB: '2O' is not a number");
+    expect_failed(rows[3], 4,
+                  "TDB = 400 degC is outside the range of the formulation, -100 to 372 degC");
+    expect_failed(rows[4], 4, "the row has 3 fields where the header has 4");
+    expect_failed(rows[5], 4, "TDB is empty");
+    expect_failed(rows[6], 4, "P = 60 bar is outside the range of the formulation, 0 to 50 bar");
+    expect_computed(rows[7], 4, HYGRA_TDRY_W, HYGRA_SI, -10.0, 0.001, 0.9);
+    expect_failed(rows[8], 4, "the row has 5 fields where the header has 4");
+    expect_computed(rows[9], 4, HYGRA_TDRY_W, HYGRA_SI, 21.0, 0.008, 0.95);
+}
+
+TEST(Batch, AllRowsComputedExitsZeroAndAFileReadsLikeStandardInput)
+{
+    const std::string input = "W,TDB\n0.005,10\n0.01,25\n";
+    const process_result piped = run_tool(with_properties({"--batch", "-"}), input);
+    const process_result file = run_tool(with_properties({"--batch", temporary_file(input)}));
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    EXPECT_EQ(piped.err, "");
+    EXPECT_EQ(file.status, 0) << file.err;
+    EXPECT_EQ(file.out, piped.out);
+    const csv_rows rows = read_csv(piped.out);
+    ASSERT_EQ(rows.size(), 3u);
+    // W first: state type 8, the inputs in the order of the header.
+    const double p0 = pressure_at(HYGRA_SI, 0.0);
+    expect_computed(rows[1], 2, HYGRA_W_TDRY, HYGRA_SI, 0.005, 10.0, p0);
+    expect_computed(rows[2], 2, HYGRA_W_TDRY, HYGRA_SI, 0.01, 25.0, p0);
+}
+
+TEST(Batch, PressureFromAColumnTheCommandLineOrSeaLevelInEitherUnitSystem)
+{
+    struct row {
+        std::vector<std::string> args;
+        std::string input;
+        int units;
+        double tdb, w, pressure;
+    };
+    const row table[] = {
+        {{}, "TDB,W\n20,0.0073\n", HYGRA_SI, 20.0, 0.0073, pressure_at(HYGRA_SI, 0.0)},
+        {{"P=0.85"}, "TDB,W\n20,0.0073\n", HYGRA_SI, 20.0, 0.0073, 0.85},
+        {{"ALT=2000"}, "TDB,W\n20,0.0073\n", HYGRA_SI, 20.0, 0.0073, pressure_at(HYGRA_SI, 2000.0)},
+        {{}, "TDB,W,ALT\n20,0.0073,750\n", HYGRA_SI, 20.0, 0.0073, pressure_at(HYGRA_SI, 750.0)},
+        {{"--ip"}, "TDB,W\n68,0.0073\n", HYGRA_IP, 68.0, 0.0073, pressure_at(HYGRA_IP, 0.0)},
+        {{"--ip"}, "tdb,w,p\n68,0.0073,12.5\n", HYGRA_IP, 68.0, 0.0073, 12.5},
+        {{"--ip"}, "TDB,W,Alt\n68,0.0073,5280\n", HYGRA_IP, 68.0, 0.0073,
+         pressure_at(HYGRA_IP, 5280.0)},
+    };
+    for (const row& t : table) {
+        SCOPED_TRACE(t.input);
+        std::vector<std::string> args{"--batch", "-"};
+        args.insert(args.end(), t.args.begin(), t.args.end());
+        const process_result r = run_tool(with_properties(args), t.input);
+        ASSERT_EQ(r.status, 0) << r.err;
+        const csv_rows rows = read_csv(r.out);
+        ASSERT_EQ(rows.size(), 2u);
+        const std::size_t inputs = rows[0].size() - 5;
+        expect_computed(rows[1], inputs, HYGRA_TDRY_W, t.units, t.tdb, t.w, t.pressure);
+    }
+}
+
+TEST(Batch, ByteOrderMarkAndWindowsLineEndsAreRead)
+{
+    const process_result r =
+        run_tool(with_properties({"--batch", "-"}), "\xEF\xBB\xBFTDB,W\r\n20,0.0073\r\n\r\n25,0.01\r\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const csv_rows rows = read_csv(r.out);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0][0], "TDB");
+    const double p0 = pressure_at(HYGRA_SI, 0.0);
+    expect_computed(rows[1], 2, HYGRA_TDRY_W, HYGRA_SI, 20.0, 0.0073, p0);
+    expect_computed(rows[2], 2, HYGRA_TDRY_W, HYGRA_SI, 25.0, 0.01, p0);
+}
+
+TEST(Batch, ManyRowsComeOutInTheirOrderWithFailuresInPlace)
+{
+    // Every third row is out of range; the cache of the library is emptied many
+    // times over.
+    std::string input = "n,TDB,W\n";
+    for (int i = 0; i < 3000; ++i)
+        input += std::to_string(i) + "," + (i % 3 == 2 ? "500" : std::to_string(i % 50)) + ",0.001\n";
+    const process_result r = run_tool(with_properties({"--batch", "-"}), input);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "hygra: 1000 of 3000 rows failed; the error column says why\n");
+    const csv_rows rows = read_csv(r.out);
+    ASSERT_EQ(rows.size(), 3001u);
+    const double p0 = pressure_at(HYGRA_SI, 0.0);
+    for (int i = 0; i < 3000; ++i) {
+        const std::vector<std::string>& row = rows[i + 1];
+        ASSERT_EQ(row[0], std::to_string(i));
+        if (i % 3 == 2) {
+            ASSERT_NE(row.back(), "");
+            ASSERT_EQ(row[3], "");
+        } else {
+            ASSERT_EQ(row.back(), "");
+            ASSERT_EQ(std::stod(row[3]),
+                      library(HYGRA_TDRY_W, HYGRA_TDB, HYGRA_SI, i % 50, 0.001, p0).value);
+        }
+    }
+}
+
+TEST(Batch, PairNotBuiltInTheLibraryFailsEachRowInItsPlace)
+{
+    // RH and TDB: a search. Until the library builds it each row says so; after,
+    // each row carries the library's values. Either way every row is answered.
+    const process_result r = run_tool({"--batch", "-", "W", "TDB"}, "TDB,RH\n20,0.5\n30,0.4\n");
+    const csv_rows rows = read_csv(r.out);
+    ASSERT_EQ(rows.size(), 3u) << r.out << r.err;
+    const double p0 = pressure_at(HYGRA_SI, 0.0);
+    bool all_computed = true;
+    for (const auto& [i, tdb, rh] : {std::tuple{1, 20.0, 0.5}, std::tuple{2, 30.0, 0.4}}) {
+        const library_answer w = library(HYGRA_TDRY_RH, HYGRA_W, HYGRA_SI, tdb, rh, p0);
+        const std::vector<std::string>& row = rows[i];
+        ASSERT_EQ(row.size(), 5u);
+        if (w.code == HYGRA_OK) {
+            EXPECT_EQ(std::stod(row[2]), w.value);
+            EXPECT_EQ(row[4], "");
+        } else {
+            all_computed = false;
+            EXPECT_EQ(row[2], "");
+            EXPECT_EQ(row[4], state_sentence(w.code));
+        }
+    }
+    EXPECT_EQ(r.status, all_computed ? 0 : 1);
+}
+
+TEST(Batch, HeaderThatDoesNotDescribeAStateStopsBeforeAnyRow)
+{
+    struct row {
+        std::string input;
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const std::string inputs = "TDB, TWB, TDEW, RH, W, HM, SM and VM";
+    const row table[] = {
+        {"", {}, "the batch input is empty; it needs a header line naming two inputs"},
+        {"id,TDB\n1,20\n", {}, "the batch header must name two inputs of " + inputs + "; it names TDB"},
+        {"id,name\n1,x\n", {}, "the batch header must name two inputs of " + inputs + "; it names none"},
+        {"TDB,RH,W\n20,0.5,0.01\n", {},
+         "the batch header must name two inputs of " + inputs + "; it names TDB, RH, W"},
+        {"TDB,tdb\n20,20\n", {}, "the batch header names TDB twice"},
+        {"TWB,TDEW\n15,10\n", {}, "TWB and TDEW do not fix a state"},
+        {"TDB,W,P,ALT\n20,0.01,1,0\n", {}, "the batch header names the pressure twice (P or ALT)"},
+        {"TDB,W,P\n20,0.01,1\n", {"P=1"},
+         "the pressure is given both by a column of the batch header and on the command line"},
+        {"TDB,W\n20,0.01\n", {"TDB=20"},
+         "with --batch the inputs come from the header of the file, not from the command line"},
+    };
+    for (const row& t : table) {
+        SCOPED_TRACE(t.input);
+        std::vector<std::string> args{"--batch", "-"};
+        args.insert(args.end(), t.args.begin(), t.args.end());
+        const process_result r = run_tool(args, t.input);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err.rfind("hygra: " + t.message, 0), 0u) << r.err;
+    }
+    const process_result missing = run_tool({"--batch", testing::TempDir() + "no-such-file.csv"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("cannot open"), std::string::npos) << missing.err;
+}
+
+}  // namespace
+}  // namespace hygra::tool_test

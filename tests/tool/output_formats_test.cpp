@@ -1,0 +1,212 @@
+// One state in each output format (table, CSV, JSON) and both unit systems,
+// with the pressure given as P, as ALT or not at all. The state is 20 degC and
+// W 0.0073 (state type 2); where the library cannot yet compute a property the
+// tool must show that it has no value.
+#include <charconv>
+#include <cmath>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "csv_text.h"
+#include "library_reference.h"
+#include "tool_process.h"
+
+namespace hygra::tool_test {
+namespace {
+
+std::vector<std::string> lines_of(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// Six significant digits, as the table shows values.
+std::string six_digits(double v)
+{
+    char buffer[32];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, 6);
+    return std::string(buffer, r.ptr);
+}
+
+double number(const std::string& text) { return std::stod(text); }
+
+TEST(OutputFormats, TableAlignsNameMeaningValueAndUnitForEveryProperty)
+{
+    const process_result r = run_tool({"TDB=20", "W=0.0073"});
+    const std::vector<std::string> lines = lines_of(r.out);
+    ASSERT_EQ(lines.size(), 1u + HYGRA_PROPERTY_COUNT) << r.out << r.err;
+
+    // Columns are separated by at least two blanks; a meaning or a unit has single blanks.
+    const std::regex row(R"(^(\S+) {2,}(\S+(?: \S+)*) {2,}(\S+)(?:  (\S+(?: \S+)*))?$)");
+    std::smatch header;
+    ASSERT_TRUE(std::regex_match(lines[0], header, row)) << lines[0];
+    EXPECT_EQ(header[1], "name");
+    EXPECT_EQ(header[2], "meaning");
+    EXPECT_EQ(header[3], "value");
+    EXPECT_EQ(header[4], "unit");
+    const auto meaning_column = header.position(2);
+    const auto value_end = header.position(3) + header.length(3);
+
+    bool all_computed = true;
+    for (int code = 0; code < HYGRA_PROPERTY_COUNT; ++code) {
+        const std::string& line = lines[1 + code];
+        SCOPED_TRACE(line);
+        std::smatch m;
+        ASSERT_TRUE(std::regex_match(line, m, row));
+        EXPECT_EQ(m[1], hygra_property_name(code));
+        EXPECT_EQ(m[2], hygra_property_meaning(code));
+        EXPECT_EQ(m[4], hygra_property_unit(code, HYGRA_SI));
+        EXPECT_EQ(m.position(2), meaning_column);
+        EXPECT_EQ(m.position(3) + m.length(3), value_end);  // values aligned on the right
+        const library_answer expected =
+            library(HYGRA_TDRY_W, code, HYGRA_SI, 20.0, 0.0073, pressure_at(HYGRA_SI, 0.0));
+        if (expected.code == HYGRA_OK) {
+            EXPECT_EQ(m[3], six_digits(expected.value));
+        } else {
+            all_computed = false;
+            EXPECT_EQ(m[3], "n/a");
+            EXPECT_NE(r.err.find(hygra_property_name(code)), std::string::npos);
+        }
+    }
+    EXPECT_EQ(r.status, all_computed ? 0 : 1);
+    // Spot checks of the inline properties, independent of the library's answers.
+    EXPECT_NE(r.out.find("\nTDB "), std::string::npos);
+    EXPECT_TRUE(std::regex_search(r.out, std::regex(R"(\nP +total pressure +1\.01325  bar\n)")));
+    EXPECT_TRUE(std::regex_search(r.out, std::regex(R"(\nW +humidity ratio[^\n]* 0\.0073\n)")));
+}
+
+TEST(OutputFormats, CsvHasOneRowPerPropertyWithExactValuesAndQuotedMeanings)
+{
+    // Properties in the order asked for, each once, names in any case; options
+    // may follow the inputs.
+    const process_result r = run_tool({"tdb=20", "w=0.0073", "w", "TDB", "P", "W", "xw", "--csv"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const csv_rows rows = read_csv(r.out);
+    ASSERT_EQ(rows.size(), 5u) << r.out;
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"name", "meaning", "value", "unit"}));
+    const double p0 = pressure_at(HYGRA_SI, 0.0);
+    const struct {
+        int code;
+        const char* unit;
+    } expected[] = {{HYGRA_W, ""}, {HYGRA_TDB, "degC"}, {HYGRA_P, "bar"}, {HYGRA_XW, ""}};
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const std::vector<std::string>& row = rows[i + 1];
+        ASSERT_EQ(row.size(), 4u);
+        EXPECT_EQ(row[0], hygra_property_name(expected[i].code));
+        EXPECT_EQ(row[1], hygra_property_meaning(expected[i].code));  // "humidity ratio, mass ..." has a comma
+        EXPECT_EQ(number(row[2]),
+                  library(HYGRA_TDRY_W, expected[i].code, HYGRA_SI, 20.0, 0.0073, p0).value);
+        EXPECT_EQ(row[3], expected[i].unit);
+    }
+}
+
+TEST(OutputFormats, CsvLeavesTheValueOfAFailedPropertyEmpty)
+{
+    const process_result r = run_tool({"--csv", "TDB=20", "W=0.0073"});
+    const csv_rows rows = read_csv(r.out);
+    ASSERT_EQ(rows.size(), 1u + HYGRA_PROPERTY_COUNT);
+    bool all_computed = true;
+    for (int code = 0; code < HYGRA_PROPERTY_COUNT; ++code) {
+        const library_answer expected =
+            library(HYGRA_TDRY_W, code, HYGRA_SI, 20.0, 0.0073, pressure_at(HYGRA_SI, 0.0));
+        const std::string& value = rows[1 + code][2];
+        if (expected.code == HYGRA_OK) {
+            EXPECT_EQ(number(value), expected.value) << hygra_property_name(code);
+        } else {
+            all_computed = false;
+            EXPECT_EQ(value, "") << hygra_property_name(code);
+        }
+    }
+    EXPECT_EQ(r.status, all_computed ? 0 : 1);
+}
+
+TEST(OutputFormats, JsonNamesStateTypeUnitsInputsAndProperties)
+{
+    const process_result r = run_tool({"--json", "W=0.0073", "TDB=20", "P=0.9", "TDB", "P", "XA"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const nlohmann::ordered_json doc = nlohmann::ordered_json::parse(r.out);
+    EXPECT_EQ(doc.at("state_type"), HYGRA_W_TDRY);  // W given first
+    EXPECT_EQ(doc.at("units"), "SI");
+    // Inputs in the order given, properties in the order asked for.
+    EXPECT_EQ(doc.at("inputs").dump(), R"({"W":0.0073,"TDB":20.0,"P":0.9})");
+    const nlohmann::ordered_json& props = doc.at("properties");
+    ASSERT_EQ(props.size(), 3u);
+    EXPECT_EQ(props.begin().key(), "TDB");
+    EXPECT_EQ((++props.begin()).key(), "P");
+    EXPECT_EQ(props.at("P").at("value").get<double>(), 0.9);
+    EXPECT_EQ(props.at("P").at("unit"), "bar");
+    EXPECT_EQ(props.at("P").at("meaning"), "total pressure");
+    EXPECT_EQ(props.at("TDB").at("unit"), "degC");
+    EXPECT_NEAR(props.at("TDB").at("value").get<double>(), 20.0, 1e-12);
+    EXPECT_EQ(props.at("XA").at("value").get<double>(),
+              library(HYGRA_W_TDRY, HYGRA_XA, HYGRA_SI, 0.0073, 20.0, 0.9).value);
+    EXPECT_EQ(props.at("XA").at("unit"), "");
+}
+
+TEST(OutputFormats, InchPoundUnitsReadTheInputsAndLabelTheOutputs)
+{
+    // 68 degF is 20 degC: the same mole fraction, other units for the rest.
+    const process_result ip = run_tool({"--ip", "--json", "TDB=68", "W=0.0073", "TDB", "P", "XW"});
+    const process_result si = run_tool({"--json", "TDB=20", "W=0.0073", "TDB", "P", "XW"});
+    ASSERT_EQ(ip.status, 0) << ip.err;
+    ASSERT_EQ(si.status, 0) << si.err;
+    const nlohmann::ordered_json a = nlohmann::ordered_json::parse(ip.out).at("properties");
+    const nlohmann::ordered_json b = nlohmann::ordered_json::parse(si.out).at("properties");
+    EXPECT_EQ(nlohmann::ordered_json::parse(ip.out).at("units"), "IP");
+    EXPECT_NEAR(a.at("TDB").at("value").get<double>(), 68.0, 1e-9);
+    EXPECT_EQ(a.at("TDB").at("unit"), "degF");
+    EXPECT_NEAR(a.at("P").at("value").get<double>(), 14.696, 1e-3);
+    EXPECT_EQ(a.at("P").at("unit"), "psi");
+    EXPECT_NEAR(a.at("XW").at("value").get<double>(), b.at("XW").at("value").get<double>(), 1e-12);
+
+    // Every unit of the table follows the unit system.
+    const process_result table = run_tool({"--ip", "--csv", "TDB=68", "W=0.0073"});
+    const csv_rows rows = read_csv(table.out);
+    ASSERT_EQ(rows.size(), 1u + HYGRA_PROPERTY_COUNT);
+    for (int code = 0; code < HYGRA_PROPERTY_COUNT; ++code)
+        EXPECT_EQ(rows[1 + code][3], hygra_property_unit(code, HYGRA_IP));
+}
+
+TEST(OutputFormats, PressureFromPAltitudeOrSeaLevel)
+{
+    struct row {
+        std::vector<std::string> args;
+        double pressure;
+        const char* altitude;  // the ALT that the JSON inputs repeat, or null
+    };
+    const row table[] = {
+        {{"TDB=20", "W=0.0073"}, pressure_at(HYGRA_SI, 0.0), nullptr},
+        {{"TDB=20", "W=0.0073", "P=0.8"}, 0.8, nullptr},
+        {{"TDB=20", "W=0.0073", "p=2.5"}, 2.5, nullptr},
+        {{"TDB=20", "W=0.0073", "ALT=1500"}, pressure_at(HYGRA_SI, 1500.0), "1500"},
+        {{"--ip", "TDB=68", "W=0.0073"}, pressure_at(HYGRA_IP, 0.0), nullptr},
+        {{"--ip", "TDB=68", "W=0.0073", "P=10"}, 10.0, nullptr},
+        {{"--ip", "TDB=68", "W=0.0073", "alt=5280"}, pressure_at(HYGRA_IP, 5280.0), "5280"},
+    };
+    for (const row& t : table) {
+        std::vector<std::string> args = t.args;
+        args.insert(args.end(), {"--json", "P"});
+        const process_result r = run_tool(args);
+        SCOPED_TRACE(r.out + r.err);
+        ASSERT_EQ(r.status, 0);
+        const nlohmann::ordered_json doc = nlohmann::ordered_json::parse(r.out);
+        EXPECT_EQ(doc.at("properties").at("P").at("value").get<double>(), t.pressure);
+        EXPECT_EQ(doc.at("inputs").at("P").get<double>(), t.pressure);
+        if (t.altitude != nullptr)
+            EXPECT_EQ(doc.at("inputs").at("ALT").get<double>(), std::stod(t.altitude));
+        else
+            EXPECT_FALSE(doc.at("inputs").contains("ALT"));
+    }
+}
+
+}  // namespace
+}  // namespace hygra::tool_test

@@ -1,0 +1,176 @@
+// Every pair of inputs on the command line, in both orders and both unit
+// systems: the state type the tool chooses, the order in which it hands the
+// inputs to the library, and the values it prints, compared with the library.
+#include <cmath>
+#include <ostream>
+#include <string>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "library_reference.h"
+#include "tool_process.h"
+
+namespace hygra::tool_test {
+namespace {
+
+// A value of each input for a state near 20 degC and W 0.008 at sea level, in
+// SI and in inch-pound units. Any two of them fix a state well inside the
+// model's range; they need not all describe the same state.
+struct input_value {
+    const char* name;
+    int code;
+    double si;
+    double ip;
+};
+constexpr input_value tdb{"TDB", HYGRA_TDB, 20.0, 68.0};
+constexpr input_value twb{"TWB", HYGRA_TWB, 15.0, 59.0};
+constexpr input_value tdew{"TDEW", HYGRA_TDEW, 10.0, 50.0};
+constexpr input_value rh{"RH", HYGRA_RH, 0.5, 0.5};
+constexpr input_value w{"W", HYGRA_W, 0.008, 0.008};
+constexpr input_value hm{"HM", HYGRA_HM, 40.0, 17.2};       // kJ/kg, Btu/lb
+constexpr input_value sm{"SM", HYGRA_SM, 0.146, 0.0349};    // kJ/(kg K), Btu/(lb degF)
+constexpr input_value vm{"VM", HYGRA_VM, 0.84, 13.45};      // m3/kg, ft3/lb
+
+// The nineteen state types with their inputs in the library's order, and the
+// state type the tool must choose when the user gives them the other way round:
+// the same type, except where the reversed pair is a state type of its own.
+struct pair_case {
+    int type;
+    input_value first;
+    input_value second;
+    int reversed_type;
+};
+const pair_case pairs[] = {
+    {HYGRA_TDRY_TWET, tdb, twb, HYGRA_TDRY_TWET}, {HYGRA_TDRY_RH, tdb, rh, HYGRA_RH_TDRY},
+    {HYGRA_TDRY_W, tdb, w, HYGRA_W_TDRY},         {HYGRA_TDRY_H, tdb, hm, HYGRA_TDRY_H},
+    {HYGRA_TDRY_S, tdb, sm, HYGRA_TDRY_S},        {HYGRA_TDRY_V, tdb, vm, HYGRA_TDRY_V},
+    {HYGRA_TDRY_TDEW, tdb, tdew, HYGRA_TDRY_TDEW}, {HYGRA_W_TWET, w, twb, HYGRA_W_TWET},
+    {HYGRA_W_TDRY, w, tdb, HYGRA_TDRY_W},         {HYGRA_W_RH, w, rh, HYGRA_RH_W},
+    {HYGRA_W_H, w, hm, HYGRA_W_H},                {HYGRA_W_S, w, sm, HYGRA_W_S},
+    {HYGRA_W_V, w, vm, HYGRA_W_V},                {HYGRA_RH_TWET, rh, twb, HYGRA_RH_TWET},
+    {HYGRA_RH_TDRY, rh, tdb, HYGRA_TDRY_RH},      {HYGRA_RH_W, rh, w, HYGRA_W_RH},
+    {HYGRA_RH_H, rh, hm, HYGRA_RH_H},             {HYGRA_RH_S, rh, sm, HYGRA_RH_S},
+    {HYGRA_RH_V, rh, vm, HYGRA_RH_V},
+};
+
+struct pair_param {
+    pair_case pair;
+    bool reversed;  // given on the command line second input first
+    int units;
+};
+
+// How a failing case is shown: "TDB=20 W=0.008 (SI), state type 2".
+void PrintTo(const pair_param& p, std::ostream* os)
+{
+    const bool si = p.units == HYGRA_SI;
+    const input_value& a = p.reversed ? p.pair.second : p.pair.first;
+    const input_value& b = p.reversed ? p.pair.first : p.pair.second;
+    *os << a.name << "=" << (si ? a.si : a.ip) << " " << b.name << "=" << (si ? b.si : b.ip)
+        << (si ? " (SI)" : " (IP)") << ", state type "
+        << (p.reversed ? p.pair.reversed_type : p.pair.type);
+}
+
+std::string param_name(const testing::TestParamInfo<pair_param>& info)
+{
+    const pair_param& p = info.param;
+    const input_value& a = p.reversed ? p.pair.second : p.pair.first;
+    const input_value& b = p.reversed ? p.pair.first : p.pair.second;
+    return std::string(a.name) + "_" + b.name + (p.units == HYGRA_SI ? "_SI" : "_IP");
+}
+
+std::vector<pair_param> all_params()
+{
+    std::vector<pair_param> out;
+    for (const pair_case& c : pairs) {
+        for (bool reversed : {false, true}) {
+            // A pair whose reverse is another state type is that type's own
+            // case in its own order.
+            if (reversed && c.reversed_type != c.type)
+                continue;
+            for (int units : {HYGRA_SI, HYGRA_IP})
+                out.push_back({c, reversed, units});
+        }
+    }
+    return out;
+}
+
+class InputPair : public testing::TestWithParam<pair_param> {};
+
+TEST_P(InputPair, ChoosesTheStateTypeAndPrintsWhatTheLibraryComputes)
+{
+    const pair_param& p = GetParam();
+    const bool si = p.units == HYGRA_SI;
+    const input_value& a = p.reversed ? p.pair.second : p.pair.first;
+    const input_value& b = p.reversed ? p.pair.first : p.pair.second;
+    const double a_value = si ? a.si : a.ip;
+    const double b_value = si ? b.si : b.ip;
+    const int type = p.reversed ? p.pair.reversed_type : p.pair.type;
+    // The library's order is the order of the pair case, whichever way it was given.
+    const double first = si ? p.pair.first.si : p.pair.first.ip;
+    const double second = si ? p.pair.second.si : p.pair.second.ip;
+    const double pressure = pressure_at(p.units, 0.0);
+
+    std::vector<std::string> args{"--json", std::string(a.name) + "=" + std::to_string(a_value),
+                                  std::string(b.name) + "=" + std::to_string(b_value)};
+    if (!si)
+        args.insert(args.begin(), "--ip");
+    // std::to_string writes six decimals: exact for every value of the table.
+    const process_result r = run_tool(args);
+
+    const library_answer state = library(type, HYGRA_P, p.units, first, second, pressure);
+    if (state.code != HYGRA_OK) {
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find(state_sentence(state.code)), std::string::npos) << r.err;
+        if (state.code == HYGRA_NO_CONVERGENCE) {
+            GTEST_SKIP() << "the library constructs no state of type " << type
+                         << " yet (result code 2): the state type is not built yet";
+        }
+        FAIL() << "the library refuses the reference state of type " << type << " with code "
+               << state.code;
+    }
+
+    ASSERT_FALSE(r.out.empty()) << r.err;
+    const nlohmann::ordered_json doc = nlohmann::ordered_json::parse(r.out);
+    EXPECT_EQ(doc.at("state_type").get<int>(), type);
+    EXPECT_EQ(doc.at("units").get<std::string>(), si ? "SI" : "IP");
+    EXPECT_EQ(doc.at("inputs").at(a.name).get<double>(), a_value);
+    EXPECT_EQ(doc.at("inputs").at(b.name).get<double>(), b_value);
+    EXPECT_EQ(doc.at("inputs").at("P").get<double>(), pressure);
+
+    const nlohmann::ordered_json& properties = doc.at("properties");
+    ASSERT_EQ(properties.size(), static_cast<std::size_t>(HYGRA_PROPERTY_COUNT));
+    bool all_computed = true;
+    int code = 0;
+    for (const auto& [name, property] : properties.items()) {
+        SCOPED_TRACE(name);
+        ASSERT_LT(code, HYGRA_PROPERTY_COUNT);
+        EXPECT_EQ(name, hygra_property_name(code));
+        EXPECT_EQ(property.at("unit").get<std::string>(), hygra_property_unit(code, p.units));
+        const library_answer expected = library(type, code, p.units, first, second, pressure);
+        if (expected.code == HYGRA_OK) {
+            EXPECT_EQ(property.at("value").get<double>(), expected.value);
+        } else {
+            all_computed = false;
+            EXPECT_TRUE(property.at("value").is_null());
+            EXPECT_FALSE(property.at("error").get<std::string>().empty());
+            EXPECT_NE(r.err.find(name), std::string::npos) << r.err;
+        }
+        // The state reproduces the two inputs it was built from.
+        for (const input_value* in : {&a, &b}) {
+            if (code == in->code && expected.code == HYGRA_OK) {
+                const double given = si ? in->si : in->ip;
+                EXPECT_NEAR(property.at("value").get<double>(), given,
+                            1e-6 * std::max(1.0, std::fabs(given)));
+            }
+        }
+        ++code;
+    }
+    EXPECT_EQ(r.status, all_computed ? 0 : 1) << r.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryPair, InputPair, testing::ValuesIn(all_params()), param_name);
+
+}  // namespace
+}  // namespace hygra::tool_test

@@ -1,0 +1,26 @@
+// Runs the built hygra tool as a separate process: arguments and standard input
+// in, standard output, standard error and exit status out.
+#ifndef HYGRA_TESTS_TOOL_PROCESS_H
+#define HYGRA_TESTS_TOOL_PROCESS_H
+
+#include <string>
+#include <vector>
+
+namespace hygra::tool_test {
+
+struct process_result {
+    int status = -1;  // the exit status; -1 when the process did not exit normally
+    std::string out;
+    std::string err;
+};
+
+// Runs the tool with `args` (without the program name), `input` on its standard
+// input, and waits for it.
+process_result run_tool(const std::vector<std::string>& args, const std::string& input = "");
+
+// A file in the test's temporary directory holding `text`; its path.
+std::string temporary_file(const std::string& text);
+
+}  // namespace hygra::tool_test
+
+#endif

@@ -1,0 +1,99 @@
+// Evaluation through moistair_pz and moistair_eval only: the tool is a client
+// of the public C interface like any other.
+#include "evaluation.h"
+
+#include <utility>
+
+#include "hygra.h"
+#include "messages.h"
+
+namespace hygra::tool {
+
+bool evaluation::complete() const
+{
+    if (!state_ok)
+        return false;
+    for (const property_value& v : values) {
+        if (v.result != HYGRA_OK)
+            return false;
+    }
+    return true;
+}
+
+std::string evaluation::property_errors() const
+{
+    // Group the failed properties by result code, in the order they were asked for.
+    std::vector<std::pair<int, std::string>> groups;
+    for (const property_value& v : values) {
+        if (v.result == HYGRA_OK)
+            continue;
+        auto it = groups.begin();
+        while (it != groups.end() && it->first != v.result)
+            ++it;
+        if (it == groups.end()) {
+            groups.emplace_back(v.result, hygra_property_name(v.code));
+        } else {
+            it->second += ", ";
+            it->second += hygra_property_name(v.code);
+        }
+    }
+    std::string out;
+    for (const auto& [code, names] : groups) {
+        if (!out.empty())
+            out += "; ";
+        failure_context context;
+        context.subject = failure_context::property;
+        context.names = names;
+        out += describe_failure(code, context);
+    }
+    return out;
+}
+
+evaluation evaluate(const state_request& request, const std::vector<int>& properties)
+{
+    evaluation e;
+    const int units = request.units;
+
+    failure_context context;
+    context.request = &request;
+    switch (request.pressure.kind) {
+    case pressure_input::sea_level:
+        moistair_pz(units, &e.pressure, 0.0);  // altitude 0 is always in range
+        break;
+    case pressure_input::pressure:
+        e.pressure = request.pressure.value;
+        break;
+    case pressure_input::altitude:
+        if (const int rc = moistair_pz(units, &e.pressure, request.pressure.value); rc != HYGRA_OK) {
+            context.subject = failure_context::altitude;
+            e.state_error = describe_failure(rc, context);
+            return e;
+        }
+        break;
+    }
+    context.pressure = e.pressure;
+
+    // The library takes the inputs in the order of the state type.
+    const double first = request.choice.swapped ? request.b.value : request.a.value;
+    const double second = request.choice.swapped ? request.a.value : request.b.value;
+    const int type = request.choice.type;
+
+    double probe = 0.0;
+    if (const int rc = moistair_eval(type, HYGRA_P, units, &probe, first, second, e.pressure);
+        rc != HYGRA_OK) {
+        context.subject = failure_context::state;
+        e.state_error = describe_failure(rc, context);
+        return e;
+    }
+    e.state_ok = true;
+
+    e.values.reserve(properties.size());
+    for (int code : properties) {
+        property_value v{code, HYGRA_OK, 0.0};
+        v.result = moistair_eval(type, code, units, &v.value, first, second, e.pressure);
+        e.values.push_back(v);
+    }
+    return e;
+}
+
+}  // namespace hygra::tool

@@ -1,0 +1,92 @@
+// hygra: the properties of moist air from the command line, one state or a
+// CSV batch of them, through the library's public C interface.
+#include <cstdio>
+#include <exception>
+#include <iostream>
+
+#include "arguments.h"
+#include "batch.h"
+#include "formatting.h"
+#include "hygra.h"
+
+namespace hygra::tool {
+namespace {
+
+int run_single(const options& opts)
+{
+    if (opts.inputs.size() != 2) {
+        std::string names;
+        for (const given_input& in : opts.inputs)
+            names += (names.empty() ? "" : ", ") + std::string(hygra_property_name(in.code));
+        if (opts.inputs.empty()) {
+            throw usage_error(
+                "no state given; name two inputs, for example hygra TDB=20 RH=0.5 "
+                "(hygra --help lists them)");
+        }
+        throw usage_error(opts.inputs.size() == 1
+                              ? "only one input given (" + names + "); a state needs two"
+                              : std::to_string(opts.inputs.size()) + " inputs given (" + names +
+                                    "); a state takes two");
+    }
+    const state_request request{opts.inputs[0], opts.inputs[1],
+                                require_pair(opts.inputs[0].code, opts.inputs[1].code),
+                                opts.pressure, opts.units};
+    const evaluation e = evaluate(request, opts.properties);
+    if (!e.state_ok) {
+        std::cerr << "hygra: " << e.state_error << "\n";
+        return exit_failed;
+    }
+    std::string text;
+    switch (opts.format) {
+    case output_format::table: text = format_table(e, opts.units); break;
+    case output_format::csv: text = format_csv(e, opts.units); break;
+    case output_format::json: text = format_json(e, request); break;
+    }
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    if (std::fflush(stdout) != 0)
+        throw usage_error("the output could not be written");
+    if (!e.complete()) {
+        std::cerr << "hygra: " << e.property_errors() << "\n";
+        return exit_failed;
+    }
+    return exit_ok;
+}
+
+int run(int argc, char** argv)
+{
+    options opts;
+    if (const std::optional<int> status = parse_arguments(argc, argv, opts))
+        return *status;
+    if (!opts.batch)
+        return run_single(opts);
+    if (!opts.inputs.empty()) {
+        throw usage_error("with --batch the inputs come from the header of the file, not from "
+                          "the command line");
+    }
+    if (*opts.batch == "-")
+        return run_batch(opts, stdin, stdout);
+    std::FILE* in = std::fopen(opts.batch->c_str(), "rb");
+    if (in == nullptr)
+        throw usage_error("cannot open '" + *opts.batch + "' for reading");
+    struct closer {
+        std::FILE* f;
+        ~closer() { std::fclose(f); }
+    } close_in{in};
+    return run_batch(opts, in, stdout);
+}
+
+}  // namespace
+}  // namespace hygra::tool
+
+int main(int argc, char** argv)
+{
+    try {
+        return hygra::tool::run(argc, argv);
+    } catch (const hygra::tool::usage_error& e) {
+        std::cerr << "hygra: " << e.what() << "\n";
+        return hygra::tool::exit_usage;
+    } catch (const std::exception& e) {
+        std::cerr << "hygra: " << e.what() << "\n";
+        return hygra::tool::exit_usage;
+    }
+}

@@ -1,0 +1,31 @@
+// Failures of the library as sentences for people: the one place where a result
+// code becomes words.
+#ifndef HYGRA_TOOL_MESSAGES_H
+#define HYGRA_TOOL_MESSAGES_H
+
+#include <string>
+
+namespace hygra::tool {
+
+struct state_request;
+
+// What failed, with what the tool knows about it.
+struct failure_context {
+    enum subject_type {
+        altitude,   // the standard atmosphere at request->pressure.value
+        state,      // the state of request, at the given pressure
+        property  // the named properties of a state that was constructed
+    } subject = state;
+    const state_request* request = nullptr;  // for altitude and state
+    double pressure = 0.0;                   // bar or psi, for state
+    std::string names;                       // "HM" or "PWS, TWB", for property
+};
+
+// The sentence for a result code other than HYGRA_OK, without a final full stop.
+// For an input outside the model's range it names the input and the range
+// where the inputs show which one it is.
+std::string describe_failure(int result_code, const failure_context& context);
+
+}  // namespace hygra::tool
+
+#endif
