@@ -1,0 +1,238 @@
+// Real-gas mixture functions: molar volume, enthalpy, entropy and relative
+// humidity of moist air from the virial equation of state, and the dew-point and
+// wet-bulb temperatures found by minimising a squared residual.
+#include "ashrae97/moistair.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <exception>
+
+#include "ashrae97/constants.h"
+#include "ashrae97/dew_point_estimate.h"
+#include "ashrae97/horner.h"
+#include "ashrae97/restarting_search.h"
+#include "ashrae97/water.h"
+#include "numeric/powell_minimizer.h"
+#include "numeric/univariate_function.h"
+
+namespace hygra::ashrae97 {
+
+namespace {
+
+// the fixed-point iteration for the molar volume: at most this many passes,
+// stopping when successive volumes agree to this relative tolerance
+constexpr int volume_passes = 100;
+constexpr double volume_tolerance = 1e-6;
+// a negative trial volume is replaced by the previous one grown by this factor
+constexpr double volume_regrowth = 1.05;
+
+// a mixing term of the entropy counts only above this mole fraction, and the
+// per-kg-of-dry-air results need at least this much dry air
+constexpr double fraction_floor = 1e-8;
+
+// ideal-gas molar enthalpy of dry air, J/mol: polynomial in T (K), highest
+// power last, followed by two constants added separately
+constexpr std::array<double, 5> air_enthalpy_fit = {28.709015, 0.0026431805, -1.0405863e-05, 1.866041e-08,
+                                        -9.7843331e-12};
+constexpr std::array<double, 2> air_enthalpy_offsets = {6.3290874, -7914.1982};
+// ideal-gas molar enthalpy of water vapour, J/mol
+constexpr std::array<double, 5> vapour_enthalpy_fit = {32.491829, 0.0065576345, -2.6442147e-05, 5.1751789e-08,
+                                           -3.1541624e-11};
+constexpr std::array<double, 2> vapour_enthalpy_offsets = {-0.005008, 35994.17};
+
+// ideal-gas molar entropy of dry air at 101325 Pa, J/(mol K):
+// coefficient of ln T, polynomial in T, then a constant
+constexpr double air_entropy_log = 28.709015;
+constexpr std::array<double, 5> air_entropy_fit = {34.373874, 0.0052863609, -1.5608795e-05, 2.4880547e-08,
+                                       -1.2230416e-11};
+constexpr double air_entropy_offset = -196.125465;
+// ideal-gas molar entropy of water vapour at 101325 Pa, J/(mol K)
+constexpr double vapour_entropy_log = 32.284652;
+constexpr std::array<double, 6> vapour_entropy_fit = {2.196603, 0.019743819, -7.0128225e-05, 1.4866252e-07,
+                                          -1.4524437e-10, 5.5663583e-14};
+constexpr double vapour_entropy_offset = -63.31449;
+
+double square(double x) { return x * x; }
+
+// (w - ws(T'))^2: zero at the temperature where air of humidity ratio w saturates.
+class dewpoint_function : public univariate_function<double, double> {
+public:
+    dewpoint_function(double p, double w) : m_p(p), m_w(w) {}
+    double operator()(const double& t) override
+    {
+        double ws, xws, xas;
+        virial(t, m_p).efactor(ws, xws, xas);
+        return square(m_w - ws);
+    }
+
+private:
+    double m_p;  // total pressure, Pa
+    double m_w;  // humidity ratio, kg/kg
+};
+
+// The wet-bulb energy balance: air of enthalpy h and humidity ratio w, brought
+// to saturation at T' by evaporating water at T', has the enthalpy of saturated
+// air at T'. Zero at the thermodynamic wet bulb.
+class wetbulb_function : public univariate_function<double, double> {
+public:
+    wetbulb_function(double p, double h, double w) : m_p(p), m_h(h), m_w(w) {}
+    double operator()(const double& t) override
+    {
+        if (t < t_min || t > t_water_max)
+            throw std::domain_error("water");
+        const double hw = water(t).hw();
+        double ws, xws, xas;
+        virial(t, m_p).efactor(ws, xws, xas);
+        const double hs = moistair(t, m_p, xws).hm();
+        return square(m_h - (hs - (ws - m_w) * hw));
+    }
+
+private:
+    double m_p;  // total pressure, Pa
+    double m_h;  // enthalpy of the air, kJ per kg dry air
+    double m_w;  // humidity ratio of the air, kg/kg
+};
+
+}  // namespace
+
+double moistair::w() const
+{
+    // A NaN dry-air fraction counts as nonzero.
+    return m_xa != 0.0 ? m_xw * mass_ratio / m_xa : 0.0;
+}
+
+moistair::mixture_coefficients moistair::mixture(bool with_derivatives) const
+{
+    const virial_coefficients c = coefficients();
+    const double xa = m_xa, xw = m_xw;
+    mixture_coefficients m{};
+    m.bm = xa * xa * c.baa + 2.0 * xa * xw * c.baw + xw * xw * c.bww;
+    m.cm = xa * xa * xa * c.caaa + 3.0 * xa * xa * xw * c.caaw + 3.0 * xa * xw * xw * c.caww +
+           xw * xw * xw * c.cwww;
+    if (with_derivatives) {
+        const virial_coefficients d = derivatives();
+        m.dbm = xa * xa * d.baa + 2.0 * xa * xw * d.baw + xw * xw * d.bww;
+        m.dcm = xa * xa * xa * d.caaa + 3.0 * xa * xa * xw * d.caaw + 3.0 * xa * xw * xw * d.caww +
+                xw * xw * xw * d.cwww;
+    }
+    return m;
+}
+
+double moistair::molar_volume(double bm, double cm) const
+{
+    const double v0 = gas_constant * t() / p();  // ideal-gas molar volume
+    double v = v0;
+    double vn = v0;
+    for (int pass = 0; pass < volume_passes; ++pass) {
+        vn = ((cm / v + bm) / v + 1.0) * v0;
+        if (std::fabs(1.0 - v / vn) < volume_tolerance)
+            return vn;
+        // A negative volume would flip the sign of the next correction for
+        // good: step back and grow the previous volume instead.
+        v = vn > 0.0 ? vn : volume_regrowth * v;
+    }
+    return vn;
+}
+
+double moistair::molar_volume() const
+{
+    const mixture_coefficients m = mixture(false);
+    return molar_volume(m.bm, m.cm);
+}
+
+double moistair::vm() const
+{
+    const double v = 0.001 * molar_volume();  // m3/kmol of mixture
+    return m_xa > fraction_floor ? v / (m_xa * molar_mass_air) : v;
+}
+
+double moistair::hm() const
+{
+    const double T = t();
+    const mixture_coefficients m = mixture(true);
+    const double v = molar_volume(m.bm, m.cm);
+    const double ha0 =
+        T * horner(air_enthalpy_fit, T) + air_enthalpy_offsets[0] + air_enthalpy_offsets[1];
+    const double hw0 = T * horner(vapour_enthalpy_fit, T) + vapour_enthalpy_offsets[0] +
+                       vapour_enthalpy_offsets[1];
+    const double rt = gas_constant * T;
+    const double h = m_xa * ha0 + m_xw * hw0 +
+                     (1e-6 * rt / v) * ((m.bm - T * m.dbm) + (m.cm - 0.5 * T * m.dcm) / v);
+    return m_xa > fraction_floor ? h / (m_xa * molar_mass_air) : h;
+}
+
+double moistair::sm() const
+{
+    const double T = t();
+    const double P = p();
+    const mixture_coefficients m = mixture(true);
+    const double v = molar_volume(m.bm, m.cm);
+    const double r = gas_constant * 1e-6;  // J/(mol K)
+    const double rt = gas_constant * T;
+    const double lnt = std::log(T);
+    const double sa0 = air_entropy_log * lnt + horner(air_entropy_fit, T) + air_entropy_offset;
+    const double sw0 =
+        vapour_entropy_log * lnt + horner(vapour_entropy_fit, T) + vapour_entropy_offset;
+    double s = m_xw * sw0 + m_xa * sa0 - r * std::log(P / p_standard);
+    // Entropy of mixing; a component too dilute to count contributes nothing.
+    if (m_xa > fraction_floor)
+        s += r * m_xa * std::log(v * P / (m_xa * rt));
+    if (m_xw > fraction_floor)
+        s += r * m_xw * std::log(P * v / (rt * m_xw));
+    s -= (r / v) * ((m.bm + T * m.dbm) + (m.cm + T * m.dcm) / (2.0 * v));
+    return m_xa > fraction_floor ? s / (m_xa * molar_mass_air) : s;
+}
+
+double moistair::rh() const
+{
+    double ws, xws, xas;
+    efactor(ws, xws, xas);
+    return m_xw / xws;
+}
+
+double moistair::tdew_estimate() const { return dew_point_estimate(p(), w()); }
+
+double moistair::tdew() const
+{
+    const double w = this->w();
+    const double te = tdew_estimate();
+    const double t0 = std::max(t_min, std::min(t_max, te));
+    const double d = std::min(t_max - t0, t0 - t_min);
+    if (d == 0.0)
+        return t0;
+    // Humid air is matched to a tolerance relative to its humidity ratio.
+    const double tolerance = (m_xa == 0.0 || w < 0.001) ? 1e-8 : w * 1e-9;
+    try {
+        dewpoint_function f(p(), w);
+        powell_minimizer minimizer(f, tolerance, powell_minimizer::default_iterations);
+        return minimizer.solve(t0, 0.1, d);
+    } catch (const std::exception&) {
+        // The correlation is the answer of last resort.
+        return te;
+    }
+}
+
+double moistair::twet() const
+{
+    const double td = tdew();
+    double x = td;
+    double step = 0.1;
+    if (std::min(t_max - td, td - t_min) == 0.0) {
+        // The dew point sits at a temperature limit: bone-dry air, whose dew point
+        // is the lowest temperature of the model, or saturated air at a limit.
+        // The wet bulb lies between the dew point and the dry bulb, so search
+        // down from the dry bulb instead.
+        x = t();
+        step = -0.1;
+        if (!(std::min(t_max - x, x - t_min) > 0.0))
+            return td;
+    }
+    const double h = hm();
+    wetbulb_function f(p(), h, w());
+    powell_minimizer minimizer(f, powell_minimizer::default_tolerance,
+                               powell_minimizer::default_iterations);
+    return search_with_restarts(minimizer, x, step, "moistair::twet");
+}
+
+}  // namespace hygra::ashrae97

@@ -1,0 +1,55 @@
+// The real-gas mixture of dry air and water vapour at one temperature, pressure
+// and composition: its molar volume from the virial equation of state, its
+// enthalpy, entropy and relative humidity, and the dew-point and wet-bulb
+// searches. Internal to the model.
+#ifndef HYGRA_ASHRAE97_MOISTAIR_H
+#define HYGRA_ASHRAE97_MOISTAIR_H
+
+#include "ashrae97/virial.h"
+
+namespace hygra::ashrae97 {
+
+class moistair : public virial {
+public:
+    // Mixture at temperature t (K) and pressure p (Pa) with mole fraction xw of
+    // water vapour; the dry-air fraction is 1 - xw. Range errors of virial.
+    moistair(double t, double p, double xw) : virial(t, p), m_xw(xw), m_xa(1.0 - xw) {}
+
+    double xw() const { return m_xw; }
+    double xa() const { return m_xa; }
+
+    double tdew() const;  // dew-point temperature, K
+    double twet() const;  // thermodynamic wet-bulb temperature, K
+    double vm() const;    // volume, m3 per kg dry air (m3/kmol without dry air)
+    double hm() const;    // enthalpy, kJ per kg dry air (J/mol without dry air)
+    double sm() const;    // entropy, kJ/(K kg dry air) (J/(mol K) without dry air)
+    double rh() const;    // relative humidity: xw over its saturation value
+
+    // Humidity ratio of the mixture, kg/kg; 0 without dry air.
+    double w() const;
+
+    // Molar volume, cm3/mol, from the virial equation by fixed-point iteration.
+    double molar_volume() const;
+
+    // The estimate that tdew falls back on: the dew-point correlation, K.
+    double tdew_estimate() const;
+
+private:
+    // Mixture second and third virial coefficients (cm3/mol, cm6/mol2) and
+    // their temperature derivatives.
+    struct mixture_coefficients {
+        double bm, cm, dbm, dcm;
+    };
+    mixture_coefficients mixture(bool with_derivatives) const;
+    double molar_volume(double bm, double cm) const;
+
+    double m_xw;  // mole fraction of water vapour
+    double m_xa;  // mole fraction of dry air
+};
+
+// A mixture property, chosen by the state routines' searches.
+using moistair_property = double (moistair::*)() const;
+
+}  // namespace hygra::ashrae97
+
+#endif
