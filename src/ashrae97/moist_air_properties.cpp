@@ -7,6 +7,7 @@
 #include "ashrae97/dry_air.h"
 #include "ashrae97/moist_air.h"
 #include "ashrae97/moistair.h"
+#include "ashrae97/saturation.h"
 #include "ashrae97/water.h"
 #include "numeric/errors.h"
 
@@ -20,20 +21,6 @@ constexpr double overshoot_tolerance = 1e-6;  // K
 // Air counts as supersaturated only when its relative humidity exceeds 1 by more
 // than the rounding of a tiny humidity ratio converted to a mole fraction.
 constexpr double saturation_rounding = 1e-6;
-
-double saturation_humidity_ratio(double t, double p)
-{
-    double ws, xws, xas;
-    virial(t, p).efactor(ws, xws, xas);
-    return ws;
-}
-
-double saturation_fraction(double t, double p)
-{
-    double ws, xws, xas;
-    virial(t, p).efactor(ws, xws, xas);
-    return xws;
-}
 
 }  // namespace
 
@@ -49,7 +36,7 @@ double moist_air::pws() const
 static double not_above_dry_bulb(double found, double tdry, double p, double xw,
                                  const char* what)
 {
-    if (!(found > tdry) || xw > saturation_fraction(tdry, p) * (1.0 + saturation_rounding))
+    if (!(found > tdry) || xw > saturation_mole_fraction(tdry, p) * (1.0 + saturation_rounding))
         return found;
     if (found - tdry <= overshoot_tolerance)
         return tdry;
@@ -59,17 +46,15 @@ static double not_above_dry_bulb(double found, double tdry, double p, double xw,
 double moist_air::tdew() const
 {
     check_state();
+    // Air that holds water, but less than saturates air at the model's lowest
+    // temperature, has its dew point below the model's range: neither the
+    // search nor the correlation it falls back on can give it. (Bone-dry air
+    // keeps the lowest temperature as its dew point.)
+    const double w = this->w();
+    if (w > 0.0 && w < saturation_humidity_ratio(m_tmin, m_p))
+        throw std::domain_error("moist_air::tdew");
     const double td = moistair(m_tdry, m_p, m_xw).tdew();
-    try {
-        return not_above_dry_bulb(td, m_tdry, m_p, m_xw, "moist_air::tdew");
-    } catch (const convergence_error&) {
-        // The search failed and its fallback estimate is no dew point. When even
-        // the coldest air of the model could hold this much water, the dew point
-        // lies below the model's range.
-        if (w() < saturation_humidity_ratio(m_tmin, m_p))
-            throw std::domain_error("moist_air::tdew");
-        throw;
-    }
+    return not_above_dry_bulb(td, m_tdry, m_p, m_xw, "moist_air::tdew");
 }
 
 double moist_air::twet() const
@@ -92,7 +77,7 @@ double moist_air::ws() const
 double moist_air::rh() const
 {
     check_state();
-    return m_xw / saturation_fraction(m_tdry, m_p);
+    return m_xw / saturation_mole_fraction(m_tdry, m_p);
 }
 
 double moist_air::ds() const

@@ -11,8 +11,8 @@
 #include "ashrae97/constants.h"
 #include "ashrae97/dew_point_estimate.h"
 #include "ashrae97/horner.h"
-#include "ashrae97/restarting_search.h"
 #include "ashrae97/water.h"
+#include "numeric/brent_solver.h"
 #include "numeric/powell_minimizer.h"
 #include "numeric/univariate_function.h"
 
@@ -26,6 +26,13 @@ constexpr int volume_passes = 100;
 constexpr double volume_tolerance = 1e-6;
 // a negative trial volume is replaced by the previous one grown by this factor
 constexpr double volume_regrowth = 1.05;
+
+// A wet bulb found by minimisation is accepted when the energy balance holds to
+// this fraction of the enthalpy (kJ/kg), within this distance (K) of the
+// interval between dew point and dry bulb; a root search refines the rest.
+constexpr double balance_tolerance = 1e-6;
+constexpr double balance_slack = 1e-6;
+constexpr double wet_bulb_relative_tolerance = 1e-11;
 
 // a mixing term of the entropy counts only above this mole fraction, and the
 // per-kg-of-dry-air results need at least this much dry air
@@ -73,10 +80,14 @@ private:
 
 // The wet-bulb energy balance: air of enthalpy h and humidity ratio w, brought
 // to saturation at T' by evaporating water at T', has the enthalpy of saturated
-// air at T'. Zero at the thermodynamic wet bulb.
+// air at T'. The residual h - (hs - (ws - w) hw) is zero at the thermodynamic
+// wet bulb; squared, it is minimised.
 class wetbulb_function : public univariate_function<double, double> {
 public:
-    wetbulb_function(double p, double h, double w) : m_p(p), m_h(h), m_w(w) {}
+    wetbulb_function(double p, double h, double w, bool squared)
+        : m_p(p), m_h(h), m_w(w), m_squared(squared)
+    {
+    }
     double operator()(const double& t) override
     {
         if (t < t_min || t > t_water_max)
@@ -85,13 +96,15 @@ public:
         double ws, xws, xas;
         virial(t, m_p).efactor(ws, xws, xas);
         const double hs = moistair(t, m_p, xws).hm();
-        return square(m_h - (hs - (ws - m_w) * hw));
+        const double r = m_h - (hs - (ws - m_w) * hw);
+        return m_squared ? r * r : r;
     }
 
 private:
-    double m_p;  // total pressure, Pa
-    double m_h;  // enthalpy of the air, kJ per kg dry air
-    double m_w;  // humidity ratio of the air, kg/kg
+    double m_p;       // total pressure, Pa
+    double m_h;       // enthalpy of the air, kJ per kg dry air
+    double m_w;       // humidity ratio of the air, kg/kg
+    bool m_squared;   // return the square of the residual
 };
 
 }  // namespace
@@ -216,23 +229,44 @@ double moistair::tdew() const
 double moistair::twet() const
 {
     const double td = tdew();
-    double x = td;
-    double step = 0.1;
-    if (std::min(t_max - td, td - t_min) == 0.0) {
-        // The dew point sits at a temperature limit: bone-dry air, whose dew point
-        // is the lowest temperature of the model, or saturated air at a limit.
-        // The wet bulb lies between the dew point and the dry bulb, so search
-        // down from the dry bulb instead.
-        x = t();
-        step = -0.1;
-        if (!(std::min(t_max - x, x - t_min) > 0.0))
-            return td;
-    }
     const double h = hm();
-    wetbulb_function f(p(), h, w());
-    powell_minimizer minimizer(f, powell_minimizer::default_tolerance,
-                               powell_minimizer::default_iterations);
-    return search_with_restarts(minimizer, x, step, "moistair::twet");
+    const double w = this->w();
+    // The wet bulb lies between the dew point and the dry bulb. A dew point
+    // above the dry bulb of air below saturation is the correlation's fallback,
+    // no dew point at all: then only the lowest temperature bounds the wet bulb.
+    double lo = std::min(td, t()), hi = std::max(td, t());
+    if (td > t() && !(rh() > 1.0)) {
+        lo = t_min;
+        hi = t();
+    }
+    const double d = std::min(t_max - td, td - t_min);
+    if (d > 0.0) {
+        // Walk up from the dew point to the minimum of the squared balance.
+        try {
+            wetbulb_function f(p(), h, w, true);
+            powell_minimizer minimizer(f, powell_minimizer::default_tolerance,
+                                       powell_minimizer::default_iterations);
+            const double tw = minimizer.solve(td, 0.1, d);
+            // The condensed water switches from ice to liquid at the triple
+            // point, and the balance jumps there: a walk that overshoots can
+            // settle on the jump, which balances nothing. Accept only a true
+            // root between the dew point and the dry bulb.
+            if (tw >= lo - balance_slack && tw <= hi + balance_slack &&
+                std::sqrt(minimizer.fx()) <= balance_tolerance * std::max(1.0, std::fabs(h)))
+                return tw;
+        } catch (const std::exception&) {
+            // No minimum within reach of the dew point: solve the bracket below.
+        }
+    }
+    if (lo == hi)
+        return lo;
+    // The balance is positive at the dew point and negative at the dry bulb:
+    // a root search between them cannot miss the wet bulb. It also covers dry
+    // air, whose dew point sits at the lowest temperature of the model.
+    wetbulb_function f(p(), h, w, false);
+    brent_solver solver(f, 0.0, wet_bulb_relative_tolerance,
+                        brent_solver::default_maximum_iterations);
+    return solver.solve(lo, hi);
 }
 
 }  // namespace hygra::ashrae97
