@@ -120,6 +120,10 @@ private:
     void at_rh_s(double rh, double s, double p);
     void at_rh_v(double rh, double v, double p);
 
+    // Closing steps of the routines from relative humidity: store the dry bulb
+    // found and the mole fraction of rh there, checking both.
+    void store_at_rh(double tdry, double rh);
+
     // Range checks shared by the state routines (std::domain_error).
     static void check_t(double t);
     static void check_p(double p);

@@ -1,0 +1,173 @@
+// States from the humidity ratio and one other property. The humidity ratio
+// fixes the mole fraction of water vapour; the dry-bulb temperature is found by
+// minimising the squared difference between the given property and that of the
+// mixture, starting near the dew point (or at the wet bulb) and restarting
+// whenever the minimiser runs into the edge of its interval.
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+#include "ashrae97/constants.h"
+#include "ashrae97/dew_point_estimate.h"
+#include "ashrae97/moist_air.h"
+#include "ashrae97/moistair.h"
+#include "ashrae97/restarting_search.h"
+#include "ashrae97/water.h"
+#include "numeric/brent_solver.h"
+#include "numeric/powell_minimizer.h"
+#include "numeric/univariate_function.h"
+
+namespace hygra::ashrae97 {
+
+namespace {
+
+// A temperature found reproduces its target when the difference is within this
+// fraction of the target; a root search on the difference refines the others
+// to this relative tolerance, starting with brackets this wide (K).
+constexpr double reproduction_tolerance = 1e-7;
+constexpr double polish_relative_tolerance = 1e-12;
+constexpr double polish_first_step = 0.005;
+
+// Difference between a target and one mixture property at a trial dry-bulb
+// temperature, for air of fixed humidity ratio and pressure; squared when the
+// function is to be minimised rather than solved.
+class tdry_w_function : public univariate_function<double, double> {
+public:
+    tdry_w_function(double w, double p, double target, moistair_property property,
+                    bool squared = true)
+        : m_w(w), m_p(p), m_target(target), m_property(property), m_squared(squared)
+    {
+    }
+    double operator()(const double& t) override
+    {
+        const double value = (moistair(t, m_p, xw_from_w(m_w)).*m_property)();
+        const double r = m_target - value;
+        return m_squared ? r * r : r;
+    }
+    double target() const { return m_target; }
+    // The same difference, not squared.
+    tdry_w_function plain() const { return {m_w, m_p, m_target, m_property, false}; }
+
+private:
+    double m_w;                    // humidity ratio, kg/kg
+    double m_p;                    // total pressure, Pa
+    double m_target;               // value the property must take
+    moistair_property m_property;  // the mixture property matched
+    bool m_squared;                // return the square of the difference
+};
+
+// The minimiser can settle on a local minimum of the squared difference that
+// is no root: where the condensed phase switches from ice to liquid at the
+// triple point, saturation jumps, and so does every property that depends on
+// it. A temperature that does not reproduce the target is replaced by a root
+// of the plain difference, bracketed by stepping out from it on both sides.
+double polish(const tdry_w_function& squared, double t, const char* message)
+{
+    tdry_w_function f = squared.plain();
+    const double rt = f(t);
+    if (std::fabs(rt) <= reproduction_tolerance * std::fabs(squared.target()))
+        return t;
+    for (double step = polish_first_step; step < t_max - t_min; step *= 2.0)
+        for (double direction : {-1.0, 1.0}) {
+            const double u = std::min(t_max, std::max(t_min, t + direction * step));
+            const double ru = f(u);
+            if (rt * ru <= 0.0) {
+                brent_solver solver(f, 0.0, polish_relative_tolerance,
+                                    brent_solver::default_maximum_iterations);
+                return direction < 0.0 ? solver.solve(u, t, ru, rt) : solver.solve(t, u, rt, ru);
+            }
+        }
+    throw std::domain_error(message);
+}
+
+// The first step of a search from start point t0: a fixed step in K, or, when
+// `proportional`, a hundredth of the distance to the nearer temperature limit.
+double first_step(double t0, double step, bool proportional)
+{
+    return proportional ? 0.01 * std::min(t_max - t0, t0 - t_min) : step;
+}
+
+// Shared by the searches from humidity ratio with relative humidity, enthalpy,
+// entropy or volume: start at the estimated dew point of W.
+double search_temperature(double w, double p, double target, moistair_property property,
+                                 double step, bool proportional_step, const char* message)
+{
+    // A negative humidity ratio has no vapour pressure to start from.
+    if (w < 0.0)
+        throw std::domain_error("moist_air::x_range");
+    tdry_w_function f(w, p, target, property);
+    powell_minimizer minimizer(f, powell_minimizer::default_tolerance,
+                               powell_minimizer::default_iterations);
+    const double t0 = dew_point_estimate(p, w);
+    const double t = search_with_restarts(minimizer, t0, first_step(t0, step, proportional_step),
+                                          t_min, t_max, message);
+    return polish(f, t, message);
+}
+
+}  // namespace
+
+void moist_air::at_w_rh(double w, double rh, double p)
+{
+    m_p = p;
+    check_p(m_p);
+    m_tdry = search_temperature(w, p, rh, &moistair::rh, 0.01, false, "moistair::at_w_rh");
+    check_t(m_tdry);
+    m_xw = xw_from_w(w);
+    check_x(m_xw);
+}
+
+void moist_air::at_w_h(double w, double h, double p)
+{
+    m_p = p;
+    check_p(m_p);
+    m_tdry = search_temperature(w, p, h, &moistair::hm, 0.1, false, "moistair::at_w_h");
+    check_t(m_tdry);
+    m_xw = xw_from_w(w);
+    check_x(m_xw);
+}
+
+void moist_air::at_w_s(double w, double s, double p)
+{
+    m_p = p;
+    check_p(m_p);
+    m_tdry = search_temperature(w, p, s, &moistair::sm, 0.0, true, "moistair::at_w_s");
+    check_t(m_tdry);
+    m_xw = xw_from_w(w);
+    check_x(m_xw);
+}
+
+void moist_air::at_w_v(double w, double v, double p)
+{
+    m_p = p;
+    check_p(m_p);
+    m_tdry = search_temperature(w, p, v, &moistair::vm, 0.0, true, "moistair::at_w_v");
+    check_t(m_tdry);
+    m_xw = xw_from_w(w);
+    check_x(m_xw);
+}
+
+void moist_air::at_w_twet(double w, double twet, double p)
+{
+    m_p = p;
+    check_p(m_p);
+    if (t_min > twet || twet > t_water_max)
+        throw std::domain_error("water");
+    if (w < 0.0)
+        throw std::domain_error("moist_air::x_range");
+    // Energy balance of the wet bulb: h(T, W) = hs* - (Ws* - W) hw*, with the
+    // condensed water at the wet bulb (ice below the triple point).
+    const double hw = water(twet).hw();
+    double ws_wet, xws_wet, xas_wet;
+    virial(twet, p).efactor(ws_wet, xws_wet, xas_wet);
+    const double hs = moistair(twet, p, xws_wet).hm();
+    tdry_w_function f(w, p, hs - (ws_wet - w) * hw, &moistair::hm);
+    powell_minimizer minimizer(f, powell_minimizer::default_tolerance,
+                               powell_minimizer::default_iterations);
+    const double t = search_with_restarts(minimizer, twet, -0.1, t_min, t_max, "moistar::at_w_twet");
+    m_tdry = polish(f, t, "moistar::at_w_twet");
+    check_t(m_tdry);
+    m_xw = xw_from_w(w);
+    check_x(m_xw);
+}
+
+}  // namespace hygra::ashrae97

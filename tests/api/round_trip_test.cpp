@@ -1,0 +1,124 @@
+// Every input pair reproduces the state it was read from: build a state from
+// dry bulb and humidity ratio, read its other properties, build the state
+// again from each pair, and compare dry bulb and humidity ratio.
+#include <cmath>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "hygra.h"
+
+namespace {
+
+struct inputs {
+    int first, second;  // property codes of the pair, in the state type's order
+};
+
+const std::map<int, inputs> pairs = {
+    {HYGRA_TDRY_TWET, {HYGRA_TDB, HYGRA_TWB}}, {HYGRA_TDRY_RH, {HYGRA_TDB, HYGRA_RH}},
+    {HYGRA_TDRY_H, {HYGRA_TDB, HYGRA_HM}},     {HYGRA_TDRY_S, {HYGRA_TDB, HYGRA_SM}},
+    {HYGRA_TDRY_V, {HYGRA_TDB, HYGRA_VM}},     {HYGRA_TDRY_TDEW, {HYGRA_TDB, HYGRA_TDEW}},
+    {HYGRA_W_TWET, {HYGRA_W, HYGRA_TWB}},      {HYGRA_W_TDRY, {HYGRA_W, HYGRA_TDB}},
+    {HYGRA_W_RH, {HYGRA_W, HYGRA_RH}},         {HYGRA_W_H, {HYGRA_W, HYGRA_HM}},
+    {HYGRA_W_S, {HYGRA_W, HYGRA_SM}},          {HYGRA_W_V, {HYGRA_W, HYGRA_VM}},
+    {HYGRA_RH_TWET, {HYGRA_RH, HYGRA_TWB}},    {HYGRA_RH_TDRY, {HYGRA_RH, HYGRA_TDB}},
+    {HYGRA_RH_W, {HYGRA_RH, HYGRA_W}},         {HYGRA_RH_H, {HYGRA_RH, HYGRA_HM}},
+    {HYGRA_RH_S, {HYGRA_RH, HYGRA_SM}},        {HYGRA_RH_V, {HYGRA_RH, HYGRA_VM}},
+};
+
+double eval(int type, int code, int units, double a, double b, double p, int* rc)
+{
+    double v = NAN;
+    *rc = moistair_eval(type, code, units, &v, a, b, p);
+    return v;
+}
+
+// Round trips over a grid in one unit system, counting the checks made.
+void round_trips(int units, const double* temps, int n_temps, double (*to_user_t)(double),
+                 double (*to_user_p)(double), int& checks)
+{
+    const double rhs[] = {0.05, 0.2, 0.5, 0.8, 1.0};
+    const double bars[] = {0.5, 1.01325, 3.0, 10.0};
+    checks = 0;
+    for (int i = 0; i < n_temps; ++i)
+        for (double rh : rhs)
+            for (double bar : bars) {
+                const double t = to_user_t(temps[i]);
+                const double p = to_user_p(bar);
+                int rc;
+                const double w = eval(HYGRA_TDRY_RH, HYGRA_W, units, t, rh, p, &rc);
+                if (rc != HYGRA_OK)
+                    continue;  // above the boiling point: no such state
+                std::map<int, double> props = {{HYGRA_TDB, t}, {HYGRA_W, w}};
+                for (int code : {HYGRA_TWB, HYGRA_TDEW, HYGRA_RH, HYGRA_HM, HYGRA_SM, HYGRA_VM}) {
+                    props[code] = eval(HYGRA_TDRY_W, code, units, t, w, p, &rc);
+                    ASSERT_EQ(rc, HYGRA_OK) << "code " << code << " of " << temps[i] << " degC, "
+                                            << rh << ", " << bar << " bar";
+                }
+                for (const auto& [type, pair] : pairs) {
+                    const double a = props[pair.first], b = props[pair.second];
+                    // A saturated state read back through a tiny humidity ratio
+                    // may show a relative humidity a hair above 1, which the
+                    // dry bulb with relative humidity refuses.
+                    if ((type == HYGRA_TDRY_RH || type == HYGRA_RH_TDRY) && props[HYGRA_RH] > 1.0 + 1e-9)
+                        continue;
+                    std::ostringstream where;
+                    where << "state type " << type << " from " << temps[i] << " degC, rh " << rh
+                          << ", " << bar << " bar, units " << units;
+                    const double t2 = eval(type, HYGRA_TDB, units, a, b, p, &rc);
+                    ASSERT_EQ(rc, HYGRA_OK) << where.str();
+                    const double w2 = eval(type, HYGRA_W, units, a, b, p, &rc);
+                    ASSERT_EQ(rc, HYGRA_OK) << where.str();
+                    EXPECT_NEAR(t2, t, 2e-5) << where.str();
+                    EXPECT_NEAR(w2, w, 1e-6 * w + 1e-10) << where.str();
+                    ++checks;
+                }
+            }
+}
+
+double celsius(double t) { return t; }
+double fahrenheit(double t) { return t * 1.8 + 32.0; }
+double bar(double p) { return p; }
+double psi(double p) { return p * 1e5 * 0.000145038; }
+
+TEST(RoundTrip, EveryPairReproducesTheStateInSi)
+{
+    // Over ice, around freezing (not on it: see the next test), ordinary and hot.
+    const double temps[] = {-40.0, -25.0, -10.0, -0.5, 0.5, 5.0, 12.0, 20.0,
+                            30.0, 45.0, 60.0, 75.0, 90.0};
+    int checks = 0;
+    round_trips(HYGRA_SI, temps, 13, celsius, bar, checks);
+    EXPECT_GT(checks, 3500);
+}
+
+TEST(RoundTrip, EveryPairReproducesTheStateInInchPound)
+{
+    const double temps[] = {-30.0, 2.0, 25.0, 70.0};
+    int checks = 0;
+    round_trips(HYGRA_IP, temps, 4, fahrenheit, psi, checks);
+    EXPECT_GT(checks, 1000);
+}
+
+TEST(RoundTrip, PairsReproduceTheirInputsAtTheTriplePoint)
+{
+    // Saturation switches from ice to liquid water at 0.01 degC, and at high
+    // pressure the enhancement factor jumps there, so a humidity ratio and a
+    // relative humidity can be met both just below 0 degC and at 0.01 degC.
+    // Whichever state a search returns, it reproduces both inputs.
+    for (double bar : {1.01325, 10.0})
+        for (int type : {HYGRA_W_RH, HYGRA_RH_W}) {
+            int rc;
+            const double w = eval(HYGRA_TDRY_RH, HYGRA_W, HYGRA_SI, 0.0, 0.001, bar, &rc);
+            const double rh = eval(HYGRA_TDRY_W, HYGRA_RH, HYGRA_SI, 0.0, w, bar, &rc);
+            const double a = type == HYGRA_W_RH ? w : rh, b = type == HYGRA_W_RH ? rh : w;
+            const double t = eval(type, HYGRA_TDB, HYGRA_SI, a, b, bar, &rc);
+            ASSERT_EQ(rc, HYGRA_OK);
+            EXPECT_NEAR(t, 0.0, 0.011);
+            EXPECT_NEAR(eval(type, HYGRA_RH, HYGRA_SI, a, b, bar, &rc), rh, 1e-9);
+            EXPECT_NEAR(eval(type, HYGRA_W, HYGRA_SI, a, b, bar, &rc), w, 1e-15);
+        }
+}
+
+}  // namespace
