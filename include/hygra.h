@@ -43,8 +43,9 @@
  * Range of the model: dry-bulb temperature -100 to 372 degC (-148 to 701.6
  * degF), total pressure 0 to 50 bar (0 to 725.19 psi).
  *
- * Threads: the evaluation functions keep a cache of recently constructed
- * states; see the notes at moistair_eval.
+ * Threads: every function may be called from several threads at once. The
+ * evaluation functions keep a cache of recently constructed states for each
+ * thread, and the message of hygra_last_error() is kept for each thread.
  */
 #ifndef HYGRA_H
 #define HYGRA_H
@@ -185,9 +186,10 @@ enum {
  *   HYGRA_NO_CONVERGENCE    a search for the state or the property failed;
  *   HYGRA_NOT_APPLICABLE    the property does not apply to the state.
  *
- * Constructed states are cached (at most 101 of them; the cache is emptied
- * whole when full), so reading several properties of one state constructs it
- * once. Cache keys compare the converted inputs exactly.
+ * Constructed states are cached (at most 101 of them in each thread; the
+ * cache is emptied whole when full), so reading several properties of one
+ * state constructs it once. Cache keys compare the converted inputs exactly.
+ * On failure hygra_last_error() says which input or search failed.
  */
 HYGRA_API int moistair_eval(int state_type, int code, int units, double *result,
                             double first, double second, double pressure);
@@ -306,6 +308,36 @@ HYGRA_API int moistair_const(int selector, int units, double *result);
 HYGRA_API const char *hygra_property_name(int code);
 HYGRA_API const char *hygra_property_meaning(int code);
 HYGRA_API const char *hygra_property_unit(int code, int units);
+
+/* ------------------------------------------------------------------------ */
+/* Messages and version.                                                     */
+/* ------------------------------------------------------------------------ */
+
+/* Version of this header; hygra_version() gives that of the library loaded. */
+#define HYGRA_VERSION_MAJOR 0
+#define HYGRA_VERSION_MINOR 1
+#define HYGRA_VERSION_PATCH 0
+#define HYGRA_VERSION "0.1.0"
+
+/*
+ * hygra_strerror - a short constant text for a result code ("success",
+ * "invalid argument", ...); "unknown result code" for any other number. Never
+ * NULL; the text is static and must not be freed.
+ */
+HYGRA_API const char *hygra_strerror(int code);
+
+/*
+ * hygra_last_error - the message of the last failure of a hygra function in
+ * the calling thread, in words a user understands: which input, which limit,
+ * which search, in the caller's units ("dry-bulb temperature -120 degC is
+ * below the lowest temperature of the model, -100 degC"). Empty ("") after a
+ * call that succeeded. Never NULL. The text belongs to the calling thread and
+ * stays valid until its next call of a hygra function.
+ */
+HYGRA_API const char *hygra_last_error(void);
+
+/* hygra_version - the version of the library, "MAJOR.MINOR.PATCH". */
+HYGRA_API const char *hygra_version(void);
 
 #ifdef __cplusplus
 }

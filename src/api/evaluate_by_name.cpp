@@ -8,6 +8,7 @@
 
 #include <boost/algorithm/string/trim.hpp>
 
+#include "api/last_error.h"
 #include "api/property_info.h"
 #include "api/result_code.h"
 #include "hygra.h"
@@ -33,8 +34,11 @@ extern "C" HYGRA_API int moistair_eval_str(int state_type, const char* name, int
     return guarded([&]() -> int {
         // Before anything is copied or the cache is touched: a null name has
         // no text to resolve.
-        if (result == nullptr || name == nullptr)
+        if (result == nullptr || name == nullptr) {
+            set_last_error(result == nullptr ? "the result pointer is null"
+                                             : "the property name is null");
             return HYGRA_INVALID_ARGUMENT;
+        }
         // The only allocation, and short names fit in the string itself.
         std::string text(name);
         // Upper-case first, so that trimming and matching both see the final text.
@@ -61,7 +65,15 @@ extern "C" HYGRA_API int moistair_eval_str(int state_type, const char* name, int
                 }
             }
         }
-        return moistair_eval(state_type, code, units, result, first, second, pressure);
+        const int rc = moistair_eval(state_type, code, units, result, first, second, pressure);
+        // The code -1 reaches moistair_eval only to be refused once the state is
+        // built: say which name was not understood.
+        if (rc == HYGRA_INVALID_ARGUMENT && code == -1 &&
+            static_cast<unsigned>(state_type) < HYGRA_STATE_TYPE_COUNT)
+            set_last_error("\"%.64s\" is not the name of a property (TDB, TWB, RH, W, HM, ...) "
+                           "nor a property code 0 to %d",
+                           name, HYGRA_PROPERTY_COUNT - 1);
+        return rc;
     });
 }
 
