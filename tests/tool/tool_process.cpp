@@ -49,7 +49,58 @@ std::string temporary_file(const std::string& text)
     return path;
 }
 
+namespace {
+
+// The environment of this process with `extra` ("NAME=VALUE") set on top.
+std::vector<std::string> environment_with(const std::vector<std::string>& extra)
+{
+    std::vector<std::string> env;
+    for (char** e = environ; *e != nullptr; ++e)
+        env.emplace_back(*e);
+    for (const std::string& x : extra) {
+        const std::string name = x.substr(0, x.find('=') + 1);
+        bool replaced = false;
+        for (std::string& e : env) {
+            if (e.compare(0, name.size(), name) == 0) {
+                e = x;
+                replaced = true;
+            }
+        }
+        if (!replaced)
+            env.push_back(x);
+    }
+    return env;
+}
+
+process_result run(const std::vector<std::string>& args, const std::string& input,
+                   std::vector<std::string> env);
+
+}  // namespace
+
 process_result run_tool(const std::vector<std::string>& args, const std::string& input)
+{
+    return run(args, input, environment_with({}));
+}
+
+process_result run_tool_failing(const std::string& fail, const std::vector<std::string>& args,
+                                const std::string& input)
+{
+    std::vector<std::string> extra{"HYGRA_TEST_FAIL=" + fail,
+                                   std::string("LD_PRELOAD=") + HYGRA_FAILING_LIBRARY};
+#ifdef __SANITIZE_ADDRESS__
+    // The sanitizer's run-time library wants to be loaded first; the stand-in
+    // comes before it here, which is harmless for this test.
+    const char* asan = std::getenv("ASAN_OPTIONS");
+    extra.push_back(std::string("ASAN_OPTIONS=") + (asan != nullptr ? std::string(asan) + ":" : "") +
+                    "verify_asan_link_order=0");
+#endif
+    return run(args, input, environment_with(extra));
+}
+
+namespace {
+
+process_result run(const std::vector<std::string>& args, const std::string& input,
+                   std::vector<std::string> env)
 {
     const std::string in_path = temporary_file(input);
     const std::string out_path = new_file();
@@ -68,8 +119,14 @@ process_result run_tool(const std::vector<std::string>& args, const std::string&
         argv.push_back(w.data());
     argv.push_back(nullptr);
 
+    std::vector<char*> envp;
+    for (std::string& e : env)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, HYGRA_TOOL_PATH, &actions, nullptr, argv.data(), environ);
+    const int spawned =
+        posix_spawn(&pid, HYGRA_TOOL_PATH, &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     process_result result;
     if (spawned != 0) {
@@ -85,5 +142,7 @@ process_result run_tool(const std::vector<std::string>& args, const std::string&
         std::remove(p.c_str());
     return result;
 }
+
+}  // namespace
 
 }  // namespace hygra::tool_test

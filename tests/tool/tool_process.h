@@ -18,6 +18,12 @@ struct process_result {
 // input, and waits for it.
 process_result run_tool(const std::vector<std::string>& args, const std::string& input = "");
 
+// Runs the tool as run_tool does, with a stand-in preloaded in front of the
+// library that makes moistair_eval return a chosen result code: `fail` is
+// "CODE" for every call, or "PROPERTY:CODE" for the calls of one property code.
+process_result run_tool_failing(const std::string& fail, const std::vector<std::string>& args,
+                                const std::string& input = "");
+
 // A file in the test's temporary directory holding `text`; its path.
 std::string temporary_file(const std::string& text);
 
