@@ -12,6 +12,7 @@ packages=(
   nlohmann-json3-dev        # the hygra tool: JSON output
   libcsv-dev                # the hygra tool: reading CSV in a batch
   pkg-config                # the package test: building a client with pkg-config
+  clang libclang-rt-14-dev  # continuous integration: libFuzzer and the sanitizers' runtimes
 )
 
 missing=()

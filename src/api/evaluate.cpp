@@ -1,4 +1,5 @@
 // moistair_eval: the one operation through which a property of a state is read.
+#include <cmath>
 #include <cstdint>
 #include <utility>
 
@@ -27,6 +28,20 @@ double input_in(quantity q, double v, int u)
     case quantity::relative_humidity: break;
     }
     return v;
+}
+
+// Whether a property value can stand as an answer. A NaN computed from inputs
+// that hold none is no answer; neither is an overflow at a positive pressure
+// (at exactly zero pressure volumes and diffusivity are infinite, and are so
+// reported). A NaN input still gives a NaN answer: the range checks let it pass.
+bool plausible(double value, double first, double second, double p)
+{
+    const bool nan_input = std::isnan(first) || std::isnan(second) || std::isnan(p);
+    if (std::isnan(value))
+        return nan_input;
+    if (std::isinf(value))
+        return nan_input || !std::isfinite(first) || !std::isfinite(second) || !(p > 0.0);
+    return true;
 }
 
 }  // namespace
@@ -60,7 +75,14 @@ extern "C" HYGRA_API int moistair_eval(int state_type, int code, int units, doub
                 set_last_error("property code %d is not one of 0 to %d", code, HYGRA_PROPERTY_COUNT - 1);
                 return HYGRA_INVALID_ARGUMENT;
             }
-            *result = property_value(state, code, u);
+            const double value = property_value(state, code, u);
+            if (!plausible(value, first, second, p)) {
+                set_last_error("%s of this state is not a finite number: the formulation breaks "
+                               "down here (a pressure this close to 0 overflows it)",
+                               hygra_property_name(code));
+                return HYGRA_OUT_OF_RANGE;
+            }
+            *result = value;
             return HYGRA_OK;
         },
         [&](int rc, const char* what) noexcept { describe_evaluation_failure(rc, what, call); });

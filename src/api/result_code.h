@@ -34,28 +34,26 @@ template <class Body, class Describe>
 int guarded(Body&& body, Describe&& describe) noexcept
 {
     clear_last_error();
-    int code = HYGRA_NO_CONVERGENCE;
-    const char* what = nullptr;
+    // The message is formed inside the handler: what() dies with the exception.
+    auto fail = [&](int code, const char* what) noexcept {
+        if (!has_last_error())
+            describe(code, what);
+        return code;
+    };
     try {
-        code = body();
+        const int code = body();
+        return code == HYGRA_OK ? code : fail(code, nullptr);
     } catch (const std::domain_error& e) {
-        code = HYGRA_OUT_OF_RANGE;
-        what = e.what();
+        return fail(HYGRA_OUT_OF_RANGE, e.what());
     } catch (const not_applicable& e) {
-        code = HYGRA_NOT_APPLICABLE;
-        what = e.what();
+        return fail(HYGRA_NOT_APPLICABLE, e.what());
     } catch (const convergence_error& e) {
-        code = HYGRA_NO_CONVERGENCE;
-        what = e.what();
+        return fail(HYGRA_NO_CONVERGENCE, e.what());
     } catch (const std::exception& e) {
-        code = HYGRA_NO_CONVERGENCE;
-        what = e.what();
+        return fail(HYGRA_NO_CONVERGENCE, e.what());
     } catch (...) {
-        code = HYGRA_NO_CONVERGENCE;
+        return fail(HYGRA_NO_CONVERGENCE, nullptr);
     }
-    if (code != HYGRA_OK && !has_last_error())
-        describe(code, what);
-    return code;
 }
 
 template <class Body>

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "ashrae97/checked_root.h"
 #include "ashrae97/constants.h"
 #include "ashrae97/moist_air.h"
 #include "ashrae97/moistair.h"
@@ -28,6 +29,9 @@ constexpr double tight_relative_tolerance = 1e-10;
 constexpr double supersaturation_margin = 1e-3;
 // ... and short of pure vapour, where per-kg-of-dry-air properties diverge.
 constexpr double dry_air_floor = 1e-6;
+// A mole fraction found reproduces the property given to this relative residual.
+constexpr double residual_tolerance = 1e-6;
+
 // A relative humidity this close above 1 is a saturated state read back with
 // rounding (its humidity ratio converted to a mole fraction and back).
 constexpr double saturation_rounding = 1e-9;
@@ -108,7 +112,7 @@ double solve_mole_fraction(univariate_function<double, double>& f, double t, dou
     const double limit = gas_mole_fraction_limit(t, p);
     scaled_fraction g(f, limit);
     brent_solver solver(g, abs_tol, rel_tol, brent_solver::default_maximum_iterations);
-    return solver.solve(0.0, 1.0) * limit;
+    return checked_root(solver, solver.solve(0.0, 1.0), residual_tolerance) * limit;
 }
 
 }  // namespace

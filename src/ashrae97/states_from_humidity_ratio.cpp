@@ -7,6 +7,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "ashrae97/checked_root.h"
 #include "ashrae97/constants.h"
 #include "ashrae97/dew_point_estimate.h"
 #include "ashrae97/moist_air.h"
@@ -27,6 +28,9 @@ namespace {
 constexpr double reproduction_tolerance = 1e-7;
 constexpr double polish_relative_tolerance = 1e-12;
 constexpr double polish_first_step = 0.005;
+// ... and the root must reproduce it to this residual, relative to the target
+// when it exceeds 1 in its internal unit
+constexpr double residual_tolerance = 1e-6;
 
 // Difference between a target and one mixture property at a trial dry-bulb
 // temperature, for air of fixed humidity ratio and pressure; squared when the
@@ -74,7 +78,9 @@ double polish(const tdry_w_function& squared, double t, const char* message)
             if (rt * ru <= 0.0) {
                 brent_solver solver(f, 0.0, polish_relative_tolerance,
                                     brent_solver::default_maximum_iterations);
-                return direction < 0.0 ? solver.solve(u, t, ru, rt) : solver.solve(t, u, rt, ru);
+                const double root =
+                    direction < 0.0 ? solver.solve(u, t, ru, rt) : solver.solve(t, u, rt, ru);
+                return checked_root(solver, root, residual_tolerance * std::max(1.0, std::fabs(squared.target())));
             }
         }
     throw std::domain_error(message);

@@ -3,9 +3,11 @@
 // saturation state at the dry bulb, so the search runs over the dry-bulb
 // temperature and rebuilds the mole fraction at every trial temperature.
 #include <algorithm>
+#include <cmath>
 #include <exception>
 #include <stdexcept>
 
+#include "ashrae97/checked_root.h"
 #include "ashrae97/constants.h"
 #include "ashrae97/moist_air.h"
 #include "ashrae97/moistair.h"
@@ -20,6 +22,10 @@ namespace {
 // tolerances of the temperature searches: the residual has the property's unit
 constexpr double absolute_tolerance = 1e-16;
 constexpr double relative_tolerance = 1e-10;
+
+// a temperature found reproduces the property given to this residual, relative
+// to the property when it exceeds 1 in its internal unit
+constexpr double residual_tolerance = 1e-6;
 
 // the upward walk of the wet-bulb search gives up below this step, K
 constexpr double min_step = 1e-6;
@@ -93,7 +99,8 @@ double solve_temperature(double rh, double p, double target, moistair_property p
     tdry_rh_function f(rh, p, target, property, false);
     brent_solver solver(f, absolute_tolerance, relative_tolerance,
                         brent_solver::default_maximum_iterations);
-    return solver.solve(lo, highest_temperature(rh, p));
+    const double t = solver.solve(lo, highest_temperature(rh, p));
+    return checked_root(solver, t, residual_tolerance * std::max(1.0, std::fabs(target)));
 }
 
 }  // namespace
@@ -165,7 +172,8 @@ void moist_air::at_rh_twet(double rh, double twet, double p)
         if (fb <= 0.0) {
             brent_solver solver(f, absolute_tolerance, relative_tolerance,
                                 brent_solver::default_maximum_iterations);
-            store_at_rh(solver.solve(a, b, fa, fb), rh);
+            const double t = solver.solve(a, b, fa, fb);
+            store_at_rh(checked_root(solver, t, residual_tolerance * std::max(1.0, std::fabs(twet))), rh);
             return;
         }
         a = b;

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "ashrae97/constants.h"
+#include "ashrae97/evaluation_count.h"
 #include "ashrae97/water.h"
 
 namespace hygra::ashrae97 {
@@ -26,6 +27,7 @@ public:
     // The limits are accepted and a NaN passes.
     virial(double t, double p) : m_t(t), m_p(p), m_h2o(t)
     {
+        HYGRA_COUNT_EVALUATION();
         if (m_t > t_max)
             throw std::domain_error("virial::t");
         if (m_p < p_min || m_p > p_max)

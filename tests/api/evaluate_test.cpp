@@ -123,3 +123,34 @@ TEST(Evaluate, StatesAreCachedPerCall)
 
 }  // namespace
 }  // namespace hygra
+
+namespace hygra {
+namespace {
+
+TEST(Evaluate, NoNonFiniteAnswerAtPositivePressureForFiniteInputs)
+{
+    // Found by fuzzing. At pressures of 1e-100 bar and below the ideal-gas
+    // volume overflows; the heat capacity of dry air then came out as NaN, and
+    // with relative humidity 0 at 5e-324 psi even the mole fraction (0 times an
+    // infinite saturation fraction) was NaN, all with result code 0.
+    for (int code : {HYGRA_CPA, HYGRA_PRA}) {
+        const outcome o = eval(HYGRA_RH_TDRY, code, HYGRA_SI, 0.0, 20.0, 1e-100);
+        EXPECT_EQ(o.code, HYGRA_OUT_OF_RANGE) << code;
+    }
+    for (int code = 0; code < HYGRA_PROPERTY_COUNT; ++code) {
+        const outcome o = eval(HYGRA_RH_TDRY, code, HYGRA_IP, 0.0, 0.0, 5e-324);
+        if (o.code == HYGRA_OK) {
+            EXPECT_TRUE(std::isfinite(o.value)) << code;
+        }
+    }
+    // A relative humidity of 0 with a volume of 0 at such a pressure used to
+    // "converge" on NaN values of the search: no state has that volume.
+    EXPECT_NE(eval(HYGRA_RH_V, HYGRA_VM, HYGRA_IP, 0.0, 0.0, 7.5e-308).code, HYGRA_OK);
+    // At exactly zero pressure the volume and diffusivity are infinite, as they
+    // are; NaN inputs still give NaN answers.
+    EXPECT_EQ(eval(HYGRA_TDRY_W, HYGRA_DAW, HYGRA_SI, 20.0, 0.0, 0.0).value, inf);
+    EXPECT_TRUE(std::isnan(eval(HYGRA_TDRY_W, HYGRA_TDB, HYGRA_SI, nan, 0.0, 1.0).value));
+}
+
+}  // namespace
+}  // namespace hygra

@@ -1,0 +1,27 @@
+// A root search over a function with jumps (saturation switches from ice to
+// liquid at the triple point) or with undefined values can close its bracket
+// on a jump or on NaN and still return. A state is kept only where the
+// residual really vanishes, so that it reproduces the inputs it was given.
+#ifndef HYGRA_ASHRAE97_CHECKED_ROOT_H
+#define HYGRA_ASHRAE97_CHECKED_ROOT_H
+
+#include <cmath>
+#include <string>
+
+#include "numeric/brent_solver.h"
+#include "numeric/errors.h"
+
+namespace hygra::ashrae97 {
+
+// The root the solver last returned, if its residual is within tolerance;
+// otherwise convergence_error("brent_solver").
+inline double checked_root(const brent_solver& solver, double root, double tolerance)
+{
+    if (!(std::fabs(solver.froot()) <= tolerance))
+        throw convergence_error(std::string("brent_solver"));
+    return root;
+}
+
+}  // namespace hygra::ashrae97
+
+#endif
