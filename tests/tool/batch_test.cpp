@@ -57,16 +57,18 @@ TEST(Batch, GoodAndBadRowsKeepTheirPlacesAndTheBatchGoesOn)
         "f,20,0.01,60\n"                  // pressure outside the range
         "\"g \"\"x\"\"\",-10,0.001,0.9\n" // quotes inside a field
         "h,30,0.02,1,extra\n"             // a field too many
+        "   \n"                           // blanks only: no row at all
+        "lonely\n"                        // one field
         "i,21,0.008,0.95";                // no final line end
     const process_result r = run_tool(with_properties({"--batch", "-"}), input);
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "hygra: 6 of 9 rows failed; the error column says why\n");
+    EXPECT_EQ(r.err, "hygra: 7 of 10 rows failed; the error column says why\n");
     const csv_rows rows = read_csv(r.out);
-    ASSERT_EQ(rows.size(), 10u) << r.out;
+    ASSERT_EQ(rows.size(), 11u) << r.out;
     EXPECT_EQ(rows[0], (std::vector<std::string>{"id", "TDB", "W", "P", "TDB", "P", "XW", "W",
                                                  "error"}));
     // Every row begins with its own input fields, cut or padded to the header's four.
-    const std::vector<std::string> ids{"a", "b", "c", "d, quoted", "e", "f", "g \"x\"", "h", "i"};
+    const std::vector<std::string> ids{"a", "b", "c", "d, quoted", "e", "f", "g \"x\"", "h", "lonely", "i"};
     for (std::size_t i = 0; i < ids.size(); ++i)
         EXPECT_EQ(rows[i + 1][0], ids[i]);
     EXPECT_EQ(rows[3][1], "400");
@@ -82,7 +84,8 @@ TEST(Batch, GoodAndBadRowsKeepTheirPlacesAndTheBatchGoesOn)
     expect_failed(rows[6], 4, "P = 60 bar is outside the range of the formulation, 0 to 50 bar");
     expect_computed(rows[7], 4, HYGRA_TDRY_W, HYGRA_SI, -10.0, 0.001, 0.9);
     expect_failed(rows[8], 4, "the row has 5 fields where the header has 4");
-    expect_computed(rows[9], 4, HYGRA_TDRY_W, HYGRA_SI, 21.0, 0.008, 0.95);
+    expect_failed(rows[9], 4, "the row has 1 field where the header has 4");
+    expect_computed(rows[10], 4, HYGRA_TDRY_W, HYGRA_SI, 21.0, 0.008, 0.95);
 }
 
 TEST(Batch, AllRowsComputedExitsZeroAndAFileReadsLikeStandardInput)

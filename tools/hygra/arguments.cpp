@@ -87,7 +87,7 @@ std::string help_footer()
          "back with the properties and an error column appended. A row that fails keeps\n"
          "its place, with empty values and the reason in the error column, and the batch\n"
          "goes on. P= or ALT= on the command line sets the pressure of a file without\n"
-         "a P or ALT column.\n\n";
+         "a P or ALT column. Blank lines are skipped.\n\n";
     t += "Exit status: 0 when everything was computed; 1 when a state, a property or a\n"
          "batch row failed; 2 when the command line, the batch header or a file is wrong.\n\n";
     t += "Examples:\n"

@@ -152,7 +152,8 @@ private:
         std::string error;
         evaluation e;
         if (fields_.size() != columns_) {
-            error = "the row has " + std::to_string(fields_.size()) + " fields where the header has " +
+            error = "the row has " + std::to_string(fields_.size()) +
+                    (fields_.size() == 1 ? " field" : " fields") + " where the header has " +
                     std::to_string(columns_);
         } else {
             state_request request{{a_code_, 0.0}, {b_code_, 0.0}, choice_, opts_.pressure,
