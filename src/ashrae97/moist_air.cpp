@@ -92,12 +92,17 @@ double w_from_xw(double xw)
     return xa == 0.0 ? 0.0 : mass_ratio * xw / xa;
 }
 
-void moist_air::at_tdry_w(double tdry, double w, double p)
+void moist_air::begin_at_tdry(double tdry, double p)
 {
     m_tdry = tdry;
     check_t(m_tdry);
     m_p = p;
     check_p(m_p);
+}
+
+void moist_air::at_tdry_w(double tdry, double w, double p)
+{
+    begin_at_tdry(tdry, p);
     m_xw = xw_from_w(w);
     check_x(m_xw);
 }

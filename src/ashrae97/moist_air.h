@@ -120,6 +120,12 @@ private:
     void at_rh_s(double rh, double s, double p);
     void at_rh_v(double rh, double v, double p);
 
+    // Opening steps of the routines from the dry bulb: store and check the dry
+    // bulb, then the pressure.
+    void begin_at_tdry(double tdry, double p);
+    // Closing steps of the routines from humidity ratio: store the dry bulb
+    // found and the mole fraction of w, checking both.
+    void store_at_w(double tdry, double w);
     // Closing steps of the routines from relative humidity: store the dry bulb
     // found and the mole fraction of rh there, checking both.
     void store_at_rh(double tdry, double rh);

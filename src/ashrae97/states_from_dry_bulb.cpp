@@ -119,10 +119,7 @@ double solve_mole_fraction(univariate_function<double, double>& f, double t, dou
 
 void moist_air::at_tdry_rh(double tdry, double rh, double p)
 {
-    m_tdry = tdry;
-    check_t(m_tdry);
-    m_p = p;
-    check_p(m_p);
+    begin_at_tdry(tdry, p);
     // Relative humidity is a fraction; 1 is saturation. The relative humidity
     // read from a saturated state may exceed 1 by a rounding: that is still 1.
     if (rh > 1.0 && rh <= 1.0 + saturation_rounding)
@@ -136,30 +133,21 @@ void moist_air::at_tdry_rh(double tdry, double rh, double p)
 
 void moist_air::at_tdry_h(double tdry, double h, double p)
 {
-    m_tdry = tdry;
-    check_t(m_tdry);
-    m_p = p;
-    check_p(m_p);
+    begin_at_tdry(tdry, p);
     xw_function f(tdry, p, h, &moistair::hm);
     m_xw = solve_mole_fraction(f, tdry, p, tight_absolute_tolerance, tight_relative_tolerance);
 }
 
 void moist_air::at_tdry_s(double tdry, double s, double p)
 {
-    m_tdry = tdry;
-    check_t(m_tdry);
-    m_p = p;
-    check_p(m_p);
+    begin_at_tdry(tdry, p);
     xw_function f(tdry, p, s, &moistair::sm);
     m_xw = solve_mole_fraction(f, tdry, p, tight_absolute_tolerance, tight_relative_tolerance);
 }
 
 void moist_air::at_tdry_v(double tdry, double v, double p)
 {
-    m_tdry = tdry;
-    check_t(m_tdry);
-    m_p = p;
-    check_p(m_p);
+    begin_at_tdry(tdry, p);
     xw_function f(tdry, p, v, &moistair::vm);
     m_xw = solve_mole_fraction(f, tdry, p, brent_solver::default_absolute_tolerance,
                                brent_solver::default_relative_tolerance);
@@ -167,10 +155,7 @@ void moist_air::at_tdry_v(double tdry, double v, double p)
 
 void moist_air::at_tdry_tdew(double tdry, double tdew, double p)
 {
-    m_tdry = tdry;
-    check_t(m_tdry);
-    m_p = p;
-    check_p(m_p);
+    begin_at_tdry(tdry, p);
     // Air whose dew point is tdew holds exactly the water that saturates air at
     // tdew: W = Ws(tdew, p). A dew point above the dry bulb gives supersaturated
     // air; one at or above the boiling point at p gives no mole fraction in [0, 1].
@@ -180,10 +165,7 @@ void moist_air::at_tdry_tdew(double tdry, double tdew, double p)
 
 void moist_air::at_tdry_twet(double tdry, double twet, double p)
 {
-    m_tdry = tdry;
-    check_t(m_tdry);
-    m_p = p;
-    check_p(m_p);
+    begin_at_tdry(tdry, p);
     if (0.0 > tdry - twet)
         throw std::domain_error("moist_air::at_tdry_twet");
     // Saturation at the wet bulb; a wet bulb below the model's range fails here.

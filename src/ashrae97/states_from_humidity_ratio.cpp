@@ -116,40 +116,28 @@ void moist_air::at_w_rh(double w, double rh, double p)
 {
     m_p = p;
     check_p(m_p);
-    m_tdry = search_temperature(w, p, rh, &moistair::rh, 0.01, false, "moistair::at_w_rh");
-    check_t(m_tdry);
-    m_xw = xw_from_w(w);
-    check_x(m_xw);
+    store_at_w(search_temperature(w, p, rh, &moistair::rh, 0.01, false, "moistair::at_w_rh"), w);
 }
 
 void moist_air::at_w_h(double w, double h, double p)
 {
     m_p = p;
     check_p(m_p);
-    m_tdry = search_temperature(w, p, h, &moistair::hm, 0.1, false, "moistair::at_w_h");
-    check_t(m_tdry);
-    m_xw = xw_from_w(w);
-    check_x(m_xw);
+    store_at_w(search_temperature(w, p, h, &moistair::hm, 0.1, false, "moistair::at_w_h"), w);
 }
 
 void moist_air::at_w_s(double w, double s, double p)
 {
     m_p = p;
     check_p(m_p);
-    m_tdry = search_temperature(w, p, s, &moistair::sm, 0.0, true, "moistair::at_w_s");
-    check_t(m_tdry);
-    m_xw = xw_from_w(w);
-    check_x(m_xw);
+    store_at_w(search_temperature(w, p, s, &moistair::sm, 0.0, true, "moistair::at_w_s"), w);
 }
 
 void moist_air::at_w_v(double w, double v, double p)
 {
     m_p = p;
     check_p(m_p);
-    m_tdry = search_temperature(w, p, v, &moistair::vm, 0.0, true, "moistair::at_w_v");
-    check_t(m_tdry);
-    m_xw = xw_from_w(w);
-    check_x(m_xw);
+    store_at_w(search_temperature(w, p, v, &moistair::vm, 0.0, true, "moistair::at_w_v"), w);
 }
 
 void moist_air::at_w_twet(double w, double twet, double p)
@@ -170,7 +158,12 @@ void moist_air::at_w_twet(double w, double twet, double p)
     powell_minimizer minimizer(f, powell_minimizer::default_tolerance,
                                powell_minimizer::default_iterations);
     const double t = search_with_restarts(minimizer, twet, -0.1, t_min, t_max, "moistar::at_w_twet");
-    m_tdry = polish(f, t, "moistar::at_w_twet");
+    store_at_w(polish(f, t, "moistar::at_w_twet"), w);
+}
+
+void moist_air::store_at_w(double tdry, double w)
+{
+    m_tdry = tdry;
     check_t(m_tdry);
     m_xw = xw_from_w(w);
     check_x(m_xw);
