@@ -50,6 +50,8 @@
 #ifndef HYGRA_H
 #define HYGRA_H
 
+#include <stddef.h>
+
 #if defined(HYGRA_BUILDING_LIBRARY) && defined(__GNUC__)
 #define HYGRA_API __attribute__((visibility("default")))
 #else
@@ -338,6 +340,33 @@ HYGRA_API const char *hygra_last_error(void);
 
 /* hygra_version - the version of the library, "MAJOR.MINOR.PATCH". */
 HYGRA_API const char *hygra_version(void);
+
+/* ------------------------------------------------------------------------ */
+/* Many states in one call.                                                  */
+/* ------------------------------------------------------------------------ */
+
+/*
+ * hygra_eval_batch - several properties of each of n states of one state type.
+ *
+ *   state_type, units      as for moistair_eval
+ *   n                      number of states
+ *   first, second,         arrays of n inputs and pressures, in the caller's
+ *   pressure               units, as for moistair_eval
+ *   codes, n_codes         the property codes to read from each state
+ *   results                n * n_codes values: property codes[j] of state i at
+ *                          results[i * n_codes + j]
+ *   status                 n * n_codes result codes, in the same places
+ *
+ * Each value is exactly what moistair_eval gives for it: where its status is
+ * not HYGRA_OK the value is left as it was. Returns HYGRA_OK when every value
+ * succeeded, HYGRA_INVALID_ARGUMENT when an array is NULL (and n and n_codes
+ * are not 0; nothing is then written), else the status of the first value that
+ * failed, whose message hygra_last_error() gives with its place
+ * ("element 3, property 19: ...").
+ */
+HYGRA_API int hygra_eval_batch(int state_type, int units, size_t n, const double *first,
+                               const double *second, const double *pressure, const int *codes,
+                               size_t n_codes, double *results, int *status);
 
 #ifdef __cplusplus
 }
