@@ -122,16 +122,13 @@ TEST(ErrorMessages, StatesTheLibraryRefusesNameTheInputWhereTheInputsShowIt)
 {
     // States that the searches refuse. Where the library reports a range error
     // the tool names the input when the inputs show which one, and gives the
-    // model's range otherwise.
+    // library's own words otherwise.
     struct row {
         std::vector<std::string> args;
         int type;
         double first, second;
         std::string out_of_range;  // the sentence for code 4
     };
-    const std::string whole_range =
-        "the state is outside the range of the formulation (dry-bulb temperature -100 to 372 "
-        "degC, pressure 0 to 50 bar)";
     const double p0 = pressure_at(HYGRA_SI, 0.0);
     const row table[] = {
         {{"TDB=20", "RH=1.5"}, HYGRA_TDRY_RH, 20.0, 1.5,
@@ -142,9 +139,17 @@ TEST(ErrorMessages, StatesTheLibraryRefusesNameTheInputWhereTheInputsShowIt)
          "TDB = 400 degC is outside the range of the formulation, -100 to 372 degC"},
         {{"TDB=20", "TWB=-120"}, HYGRA_TDRY_TWET, 20.0, -120.0,
          "TWB = -120 degC is outside the range of the formulation, -100 to 372 degC"},
-        {{"TDB=20", "TWB=25"}, HYGRA_TDRY_TWET, 20.0, 25.0, whole_range},
-        {{"W=0.01", "HM=-500"}, HYGRA_W_H, 0.01, -500.0, whole_range},
-        {{"TDB=20", "VM=0.1"}, HYGRA_TDRY_V, 20.0, 0.1, whole_range},
+        {{"TDB=20", "TWB=25"}, HYGRA_TDRY_TWET, 20.0, 25.0,
+         "wet-bulb temperature 25 degC is above the dry-bulb temperature 20 degC"},
+        {{"W=0.01", "HM=-500"}, HYGRA_W_H, 0.01, -500.0,
+         "no state of moist air with humidity ratio 0.01 kg/kg and enthalpy -500 kJ/kg at 1.01325 "
+         "bar lies within the model's range (-100 degC to 372 degC)"},
+        {{"TDB=20", "VM=0.1"}, HYGRA_TDRY_V, 20.0, 0.1,
+         "no state of moist air with dry-bulb temperature 20 degC and specific volume 0.1 m3/kg at "
+         "1.01325 bar lies within the model's range (-100 degC to 372 degC)"},
+        {{"W=0", "HM=40"}, HYGRA_W_H, 0.0, 40.0,
+         "a humidity ratio of 0 is dry air, which enthalpy does not fix: give dry air by its "
+         "dry-bulb temperature and W = 0"},
     };
     for (const row& t : table) {
         const library_answer a = library(t.type, HYGRA_P, HYGRA_SI, t.first, t.second, p0);
@@ -239,6 +244,18 @@ TEST(ErrorMessages, APropertyWithoutValueIsNamedAndTheOthersAreShown)
     // Several failures of one kind are named together.
     const process_result r = run_tool_failing("19:2", {"TDB=20", "W=0.0073", "HM", "TDB", "HM"});
     EXPECT_EQ(r.err, "hygra: HM: could not be computed (the computation did not converge)\n");
+}
+
+TEST(ErrorMessages, PropertiesTheLibraryCannotGiveSayWhyInItsWords)
+{
+    // Half saturated at -99 degC and 0.01 bar: the dew point lies below the
+    // model's range, while the wet bulb is found.
+    const process_result r = run_tool({"TDB=-99", "RH=0.5", "P=0.01", "TDEW", "TWB"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("TWB"), std::string::npos);
+    EXPECT_EQ(r.err,
+              "hygra: TDEW: the dew point of this state lies below the lowest temperature of the "
+              "model, -100 degC\n");
 }
 
 }  // namespace

@@ -23,28 +23,36 @@ bool evaluation::complete() const
 std::string evaluation::property_errors() const
 {
     // Group the failed properties by result code, in the order they were asked for.
-    std::vector<std::pair<int, std::string>> groups;
+    // A property the library explained gets its own sentence.
+    struct group {
+        int code;
+        std::string message;
+        std::string names;
+    };
+    std::vector<group> groups;
     for (const property_value& v : values) {
         if (v.result == HYGRA_OK)
             continue;
         auto it = groups.begin();
-        while (it != groups.end() && it->first != v.result)
+        while (it != groups.end() &&
+               (it->code != v.result || it->message != v.message || !v.message.empty()))
             ++it;
         if (it == groups.end()) {
-            groups.emplace_back(v.result, hygra_property_name(v.code));
+            groups.push_back({v.result, v.message, hygra_property_name(v.code)});
         } else {
-            it->second += ", ";
-            it->second += hygra_property_name(v.code);
+            it->names += ", ";
+            it->names += hygra_property_name(v.code);
         }
     }
     std::string out;
-    for (const auto& [code, names] : groups) {
+    for (const group& g : groups) {
         if (!out.empty())
             out += "; ";
         failure_context context;
         context.subject = failure_context::property;
-        context.names = names;
-        out += describe_failure(code, context);
+        context.names = g.names;
+        context.library_message = g.message;
+        out += describe_failure(g.code, context);
     }
     return out;
 }
@@ -66,6 +74,7 @@ evaluation evaluate(const state_request& request, const std::vector<int>& proper
     case pressure_input::altitude:
         if (const int rc = moistair_pz(units, &e.pressure, request.pressure.value); rc != HYGRA_OK) {
             context.subject = failure_context::altitude;
+            context.library_message = hygra_last_error();
             e.state_error = describe_failure(rc, context);
             return e;
         }
@@ -82,6 +91,7 @@ evaluation evaluate(const state_request& request, const std::vector<int>& proper
     if (const int rc = moistair_eval(type, HYGRA_P, units, &probe, first, second, e.pressure);
         rc != HYGRA_OK) {
         context.subject = failure_context::state;
+        context.library_message = hygra_last_error();
         e.state_error = describe_failure(rc, context);
         return e;
     }
@@ -89,8 +99,10 @@ evaluation evaluate(const state_request& request, const std::vector<int>& proper
 
     e.values.reserve(properties.size());
     for (int code : properties) {
-        property_value v{code, HYGRA_OK, 0.0};
+        property_value v{code, HYGRA_OK, 0.0, {}};
         v.result = moistair_eval(type, code, units, &v.value, first, second, e.pressure);
+        if (v.result != HYGRA_OK)
+            v.message = hygra_last_error();
         e.values.push_back(v);
     }
     return e;

@@ -35,6 +35,7 @@ struct property_value {
     int code;
     int result;    // the library's result code
     double value;  // meaningful when result is HYGRA_OK
+    std::string message;  // the library's own words for a failure, if it gave any
 };
 
 struct evaluation {

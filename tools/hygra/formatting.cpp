@@ -104,6 +104,7 @@ std::string format_json(const evaluation& e, const state_request& request)
             failure_context context;
             context.subject = failure_context::property;
             context.names = hygra_property_name(v.code);
+            context.library_message = v.message;
             p["error"] = describe_failure(v.result, context);
         }
         p["unit"] = hygra_property_unit(v.code, request.units);

@@ -1,6 +1,6 @@
-// Result codes to sentences. The library reports only a code; the tool adds
-// what it can tell from the inputs, comparing them with the limits that
-// moistair_const publishes.
+// Result codes to sentences: the tool says which input lies outside the limits
+// that moistair_const publishes where the inputs show it, and otherwise gives
+// the library's own message (hygra_last_error), or a sentence for the code.
 #include "messages.h"
 
 #include "evaluation.h"
@@ -104,6 +104,19 @@ std::string model_range(int units)
 std::string describe_failure(int result_code, const failure_context& context)
 {
     const state_request* r = context.request;
+    // The tool's own sentence when it can see from the inputs which one lies
+    // outside the model's range; otherwise the library's words.
+    if (!context.library_message.empty()) {
+        if (context.subject == failure_context::state && result_code == HYGRA_OUT_OF_RANGE) {
+            if (std::string which = input_out_of_range(*r, context.pressure); !which.empty())
+                return which;
+        }
+        if (context.subject == failure_context::property &&
+            context.library_message.compare(0, context.names.size() + 1, context.names + ":") != 0)
+            return context.names + ": " + context.library_message;
+        if (context.subject != failure_context::altitude)
+            return context.library_message;
+    }
     switch (context.subject) {
     case failure_context::altitude:
         if (result_code == HYGRA_OUT_OF_RANGE) {

@@ -19,6 +19,9 @@ struct failure_context {
     const state_request* request = nullptr;  // for altitude and state
     double pressure = 0.0;                   // bar or psi, for state
     std::string names;                       // "HM" or "PWS, TWB", for property
+    // What hygra_last_error() said right after the failing call: it names the
+    // input and the limit, or the search, where the tool can only guess.
+    std::string library_message;
 };
 
 // The sentence for a result code other than HYGRA_OK, without a final full stop.
