@@ -163,6 +163,44 @@ void fuzz_const(reader& in)
     check(rc, before, value, true);
 }
 
+void fuzz_batch(reader& in)
+{
+    const int type = in.selector(0, HYGRA_STATE_TYPE_COUNT);
+    const int units = in.byte() % 3 == 0 ? HYGRA_IP : HYGRA_SI;
+    const std::size_t n = in.byte() % 4;
+    const std::size_t n_codes = in.byte() % 4;
+    double first[3], second[3], pressure[3], results[9];
+    int codes[3], status[9];
+    for (std::size_t i = 0; i < n; ++i) {
+        first[i] = in.number();
+        second[i] = in.number();
+        pressure[i] = in.number();
+    }
+    for (std::size_t j = 0; j < n_codes; ++j)
+        codes[j] = in.selector(0, HYGRA_PROPERTY_COUNT);
+    const double before = -4242.0;
+    for (double& r : results)
+        r = before;
+    std::snprintf(current_call, sizeof current_call, "hygra_eval_batch(%d, %d, %zu states, %zu codes)",
+                  type, units, n, n_codes);
+    hygra::ashrae97::evaluation_count = 0;
+    const int rc = hygra_eval_batch(type, units, n, first, second, pressure, codes, n_codes, results, status);
+    int first_failure = HYGRA_OK;
+    for (std::size_t k = 0; k < n * n_codes; ++k) {
+        if (status[k] < HYGRA_OK || status[k] > HYGRA_OUT_OF_RANGE)
+            broken("element status outside 0..4", status[k]);
+        if (status[k] != HYGRA_OK && results[k] != before)
+            broken("element written on failure", status[k]);
+        if (first_failure == HYGRA_OK)
+            first_failure = status[k];
+    }
+    if (rc != first_failure)
+        broken("batch result is not the first element's failure", rc);
+    // Work is bounded per value, not per batch.
+    if (hygra::ashrae97::evaluation_count > max_evaluations * (n * n_codes + 1))
+        broken("unbounded work in one batch", rc);
+}
+
 void fuzz_texts(reader& in)
 {
     const int code = in.raw<std::int32_t>();
@@ -181,11 +219,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     reader in{data, size};
     while (in.size > 0) {
-        switch (in.byte() % 5) {
+        switch (in.byte() % 6) {
         case 0: fuzz_eval(in, false); break;
         case 1: fuzz_eval(in, true); break;
         case 2: fuzz_altitude(in); break;
         case 3: fuzz_const(in); break;
+        case 4: fuzz_batch(in); break;
         default: fuzz_texts(in); break;
         }
     }
