@@ -136,6 +136,11 @@ void describe_construction(int code, const char* what, const evaluation& e)
                            in.first.name, a.text, in.second.name, b.text, pressure(p, e.u).text);
     } else if (is(what, "moist_air::at_tdry_twet")) {
         set_last_error("wet-bulb temperature %s is above the dry-bulb temperature %s", b.text, a.text);
+    } else if (is(what, "moist_air::twet_range")) {
+        find_input(e, "wet-bulb temperature", v);
+        set_last_error("wet-bulb temperature %s lies above the boiling point of water at %s: no air "
+                       "is saturated there",
+                       with_unit(v, quantity::temperature, e.u).text, pressure(p, e.u).text);
     } else if (is(what, "water") || is(what, "virial::t")) {
         if (!any_temperature_outside(e, is(what, "water") ? t_water_max : t_max,
                                      is(what, "water") ? "the critical temperature of water"

@@ -13,11 +13,17 @@
 
 namespace hygra::ashrae97 {
 
-// The root the solver last returned, if its residual is within tolerance;
-// otherwise convergence_error("brent_solver").
-inline double checked_root(const brent_solver& solver, double root, double tolerance)
+// A residual reproduces its target when it is within this fraction of the
+// target's magnitude, plus this much for a target of 0 (in its internal unit).
+inline constexpr double residual_tolerance = 1e-6;
+inline constexpr double residual_floor = 1e-9;
+
+// The root the solver last returned, if its residual is within tolerance of a
+// target of magnitude `scale` (1 for a residual already relative); otherwise
+// convergence_error("brent_solver").
+inline double checked_root(const brent_solver& solver, double root, double scale)
 {
-    if (!(std::fabs(solver.froot()) <= tolerance))
+    if (!(std::fabs(solver.froot()) <= residual_tolerance * std::fabs(scale) + residual_floor))
         throw convergence_error(std::string("brent_solver"));
     return root;
 }

@@ -76,6 +76,12 @@ void moist_air::check_x(double x)
         throw std::domain_error("moist_air::x_range");
 }
 
+void moist_air::check_twet_below_boiling(double xws)
+{
+    if (!(xws <= 1.0))
+        throw std::domain_error("moist_air::twet_range");
+}
+
 double moist_air::w() const { return w_from_xw(m_xw); }
 
 double xw_from_w(double w)

@@ -134,6 +134,9 @@ private:
     static void check_t(double t);
     static void check_p(double p);
     static void check_x(double x);
+    // A wet bulb needs air saturated at it: refused (std::domain_error) at or
+    // above the boiling point, where saturation `xws` exceeds pure vapour.
+    static void check_twet_below_boiling(double xws);
 
     // Humidity ratio of the stored state (0 when there is no dry air).
     double w() const;

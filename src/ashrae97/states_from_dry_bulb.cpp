@@ -29,9 +29,6 @@ constexpr double tight_relative_tolerance = 1e-10;
 constexpr double supersaturation_margin = 1e-3;
 // ... and short of pure vapour, where per-kg-of-dry-air properties diverge.
 constexpr double dry_air_floor = 1e-6;
-// A mole fraction found reproduces the property given to this relative residual.
-constexpr double residual_tolerance = 1e-6;
-
 // A relative humidity this close above 1 is a saturated state read back with
 // rounding (its humidity ratio converted to a mole fraction and back).
 constexpr double saturation_rounding = 1e-9;
@@ -112,7 +109,7 @@ double solve_mole_fraction(univariate_function<double, double>& f, double t, dou
     const double limit = gas_mole_fraction_limit(t, p);
     scaled_fraction g(f, limit);
     brent_solver solver(g, abs_tol, rel_tol, brent_solver::default_maximum_iterations);
-    return checked_root(solver, solver.solve(0.0, 1.0), residual_tolerance) * limit;
+    return checked_root(solver, solver.solve(0.0, 1.0), 1.0) * limit;
 }
 
 }  // namespace
@@ -171,6 +168,7 @@ void moist_air::at_tdry_twet(double tdry, double twet, double p)
     // Saturation at the wet bulb; a wet bulb below the model's range fails here.
     double ws_wet, xws_wet, xas_wet;
     virial(twet, p).efactor(ws_wet, xws_wet, xas_wet);
+    check_twet_below_boiling(xws_wet);
     // The water evaporated at the wet bulb: ice below 0 degC, liquid from it.
     const water h2o(twet);
     const double hw = twet < t_ice ? h2o.hw() : h2o.hl();

@@ -28,9 +28,6 @@ namespace {
 constexpr double reproduction_tolerance = 1e-7;
 constexpr double polish_relative_tolerance = 1e-12;
 constexpr double polish_first_step = 0.005;
-// ... and the root must reproduce it to this residual, relative to the target
-// when it exceeds 1 in its internal unit
-constexpr double residual_tolerance = 1e-6;
 
 // Difference between a target and one mixture property at a trial dry-bulb
 // temperature, for air of fixed humidity ratio and pressure; squared when the
@@ -80,7 +77,7 @@ double polish(const tdry_w_function& squared, double t, const char* message)
                                     brent_solver::default_maximum_iterations);
                 const double root =
                     direction < 0.0 ? solver.solve(u, t, ru, rt) : solver.solve(t, u, rt, ru);
-                return checked_root(solver, root, residual_tolerance * std::max(1.0, std::fabs(squared.target())));
+                return checked_root(solver, root, squared.target());
             }
         }
     throw std::domain_error(message);
@@ -153,6 +150,7 @@ void moist_air::at_w_twet(double w, double twet, double p)
     const double hw = water(twet).hw();
     double ws_wet, xws_wet, xas_wet;
     virial(twet, p).efactor(ws_wet, xws_wet, xas_wet);
+    check_twet_below_boiling(xws_wet);
     const double hs = moistair(twet, p, xws_wet).hm();
     tdry_w_function f(w, p, hs - (ws_wet - w) * hw, &moistair::hm);
     powell_minimizer minimizer(f, powell_minimizer::default_tolerance,

@@ -23,10 +23,6 @@ namespace {
 constexpr double absolute_tolerance = 1e-16;
 constexpr double relative_tolerance = 1e-10;
 
-// a temperature found reproduces the property given to this residual, relative
-// to the property when it exceeds 1 in its internal unit
-constexpr double residual_tolerance = 1e-6;
-
 // the upward walk of the wet-bulb search gives up below this step, K
 constexpr double min_step = 1e-6;
 
@@ -100,7 +96,7 @@ double solve_temperature(double rh, double p, double target, moistair_property p
     brent_solver solver(f, absolute_tolerance, relative_tolerance,
                         brent_solver::default_maximum_iterations);
     const double t = solver.solve(lo, highest_temperature(rh, p));
-    return checked_root(solver, t, residual_tolerance * std::max(1.0, std::fabs(target)));
+    return checked_root(solver, t, target);
 }
 
 }  // namespace
@@ -146,6 +142,7 @@ void moist_air::at_rh_twet(double rh, double twet, double p)
     double a = twet - 0.1;
     if (!(std::min(t_max - a, a - t_min) > 0.0))
         throw std::domain_error("moistair::at_rh_twet");
+    check_twet_below_boiling(saturation_mole_fraction(twet, p));
     // The wet bulb of air of this relative humidity rises with its dry bulb.
     // Step upwards, doubling the step, until the wet bulb of the trial dry bulb
     // passes the one given, then solve in that bracket. Nearly pure vapour far
@@ -173,7 +170,7 @@ void moist_air::at_rh_twet(double rh, double twet, double p)
             brent_solver solver(f, absolute_tolerance, relative_tolerance,
                                 brent_solver::default_maximum_iterations);
             const double t = solver.solve(a, b, fa, fb);
-            store_at_rh(checked_root(solver, t, residual_tolerance * std::max(1.0, std::fabs(twet))), rh);
+            store_at_rh(checked_root(solver, t, twet), rh);
             return;
         }
         a = b;

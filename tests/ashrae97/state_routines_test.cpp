@@ -171,3 +171,24 @@ TEST(StateRoutines, AwkwardInputsAlwaysReturn)
 
 }  // namespace
 }  // namespace hygra::ashrae97
+
+namespace hygra::ashrae97 {
+namespace {
+
+TEST(StateRoutines, StatesThatDoNotReproduceTheirInputsAreRefused)
+{
+    // Found searching for slow inputs: a wet bulb above the boiling point at the
+    // pressure (372 degC at 50 bar) has no saturated air to balance against; the
+    // search from W = 10000 used to return a state whose wet bulb was 264 degC.
+    for (st type : {st::w_twet, st::tdry_twet})
+        EXPECT_EQ(message(type, type == st::w_twet ? 10000.0 : 645.15, 645.0, 4.999e6),
+                  "moist_air::twet_range");
+    EXPECT_EQ(message(st::rh_twet, 0.5, 400.0, atm), "moist_air::twet_range");
+    // Relative humidity 1.5 with a volume of 1e-9 m3/kg at 50 bar: the root
+    // search closed on a state whose volume was 3.8e-7, within an absolute
+    // tolerance but nowhere near the target.
+    EXPECT_EQ(message(st::rh_v, 1.5, 1e-9, 4.999e6), "other: brent_solver");
+}
+
+}  // namespace
+}  // namespace hygra::ashrae97
