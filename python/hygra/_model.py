@@ -1,6 +1,7 @@
 """The model's range and the standard atmosphere."""
 
 import ctypes
+import functools
 from collections import namedtuple
 
 from . import _library, _units
@@ -43,3 +44,9 @@ def pressure_at(altitude, units="SI"):
 def temperature_at(altitude, units="SI"):
     """Temperature of the standard atmosphere (degC or degF) at an altitude (m or ft)."""
     return _atmosphere(_library.library().moistair_tz, altitude, units)
+
+
+@functools.lru_cache(maxsize=None)
+def sea_level_pressure(units_flag):
+    """The default pressure of a state: the standard atmosphere at sea level (bar or psi)."""
+    return pressure_at(0.0, _units.name(units_flag))

@@ -43,7 +43,7 @@ class State:
         elif spec.pressure_name == "ALT":
             pressure = _model.pressure_at(given["ALT"], _units.name(flag))
         else:
-            pressure = _model.pressure_at(0.0, _units.name(flag))
+            pressure = _model.sea_level_pressure(flag)
         self._flag = flag
         self._type = spec.state_type
         self._first = given[spec.names[0]]

@@ -67,10 +67,6 @@ def _altitude_to_pressure(flag, errors):
     return convert
 
 
-def _default_pressure(flag):
-    return _model.pressure_at(0.0, _units.name(flag))
-
-
 # --- lists -----------------------------------------------------------------
 
 def _is_number(value):
@@ -111,7 +107,7 @@ def _with_lists(spec, columns, codes, flag, errors):
             table = {a: convert(a) for a in set(altitude)}
             converted["P"] = array("d", map(table.get, altitude, itertools.repeat(math.nan)))
     elif spec.pressure_name is None:
-        converted["P"] = _default_pressure(flag)
+        converted["P"] = _model.sea_level_pressure(flag)
 
     def full(value):
         return array("d", [value]) * n if isinstance(value, float) else (value * n if len(value) == 1 else value)
@@ -153,7 +149,7 @@ def _with_numpy(np, spec, columns, codes, flag, errors):
         pressures = np.array([convert(float(a)) for a in distinct], dtype=np.float64)
         arrays["P"] = pressures[where].reshape(altitude.shape)
     elif spec.pressure_name is None:
-        arrays["P"] = np.float64(_default_pressure(flag))
+        arrays["P"] = np.float64(_model.sea_level_pressure(flag))
 
     try:
         first, second, pressure = np.broadcast_arrays(*(arrays[name] for name in (*spec.names, "P")))
