@@ -1,15 +1,13 @@
-// The batch, streamed through libcsv: input is read in fixed-size blocks and
-// parsed by callbacks; each complete row is evaluated and written at once.
+// The batch, streamed through the CSV reader: each complete row is evaluated
+// and written at once.
 #include "batch.h"
 
-#include <csv.h>
-
 #include <cctype>
-#include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "csv_reader.h"
 #include "formatting.h"
 #include "hygra.h"
 #include "numbers.h"
@@ -30,36 +28,19 @@ class batch_run {
 public:
     batch_run(const options& opts, std::FILE* out) : opts_(opts), out_(out) {}
 
-    // libcsv's callbacks: C functions, so nothing may be thrown through them.
-    // A failure is kept and rethrown once libcsv has returned.
-    static void on_field(void* data, std::size_t len, void* self)
+    // One row from the reader; its fields are borrowed for the time of the call.
+    void on_row(std::vector<std::string>& fields)
     {
-        auto* run = static_cast<batch_run*>(self);
-        if (run->stopped())
-            return;
-        run->fields_.emplace_back(static_cast<const char*>(data), len);
-    }
-    static void on_row(int, void* self)
-    {
-        auto* run = static_cast<batch_run*>(self);
-        if (run->stopped())
-            return;
-        try {
-            if (!run->header_read_)
-                run->read_header();
-            else
-                run->write_row();
-        } catch (...) {
-            run->failure_ = std::current_exception();
-        }
-        run->fields_.clear();  // keeps its capacity: no allocation per row
-    }
-
-    bool stopped() const { return failure_ != nullptr; }
-    void rethrow() const
-    {
-        if (failure_)
-            std::rethrow_exception(failure_);
+        fields_.swap(fields);
+        struct give_back {
+            std::vector<std::string>& a;
+            std::vector<std::string>& b;
+            ~give_back() { a.swap(b); }
+        } restore{fields_, fields};
+        if (!header_read_)
+            read_header();
+        else
+            write_row();
     }
 
     bool header_read() const { return header_read_; }
@@ -205,7 +186,6 @@ private:
     std::vector<std::string> fields_;  // the row being read
     std::vector<std::string> header_names_;  // as given, for messages about a column
     std::string line_;  // the row being written
-    std::exception_ptr failure_;
 
     bool header_read_ = false;
     std::size_t columns_ = 0;
@@ -225,34 +205,9 @@ private:
 
 int run_batch(const options& opts, std::FILE* in, std::FILE* out)
 {
-    struct parser {
-        csv_parser p;
-        parser()
-        {
-            if (csv_init(&p, 0) != 0)
-                throw std::bad_alloc();
-        }
-        ~parser() { csv_free(&p); }
-    } csv;
-
     batch_run run(opts, out);
-    std::vector<char> block(1 << 16);
-    for (;;) {
-        const std::size_t n = std::fread(block.data(), 1, block.size(), in);
-        if (n > 0 && csv_parse(&csv.p, block.data(), n, batch_run::on_field, batch_run::on_row,
-                               &run) != n) {
-            throw usage_error(std::string("the batch input could not be read as CSV: ") +
-                              csv_strerror(csv_error(&csv.p)));
-        }
-        run.rethrow();
-        if (n < block.size()) {
-            if (std::ferror(in))
-                throw usage_error("the batch input could not be read");
-            break;
-        }
-    }
-    csv_fini(&csv.p, batch_run::on_field, batch_run::on_row, &run);
-    run.rethrow();
+    read_csv_rows(in, "the batch input",
+                  [&run](std::vector<std::string>& fields) { run.on_row(fields); });
     if (!run.header_read())
         throw usage_error("the batch input is empty; it needs a header line naming two inputs");
     if (std::fflush(out) != 0)

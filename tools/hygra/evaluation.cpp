@@ -57,29 +57,41 @@ std::string evaluation::property_errors() const
     return out;
 }
 
+bool total_pressure(const pressure_input& pressure, int units, double& result,
+                    std::string& error)
+{
+    switch (pressure.kind) {
+    case pressure_input::sea_level:
+        moistair_pz(units, &result, 0.0);  // altitude 0 is always in range
+        return true;
+    case pressure_input::pressure:
+        result = pressure.value;
+        return true;
+    case pressure_input::altitude:
+        if (const int rc = moistair_pz(units, &result, pressure.value); rc != HYGRA_OK) {
+            // The sentence names the altitude and the unit system of a request.
+            const state_request request{{}, {}, {}, pressure, units};
+            failure_context context;
+            context.request = &request;
+            context.subject = failure_context::altitude;
+            context.library_message = hygra_last_error();
+            error = describe_failure(rc, context);
+            return false;
+        }
+        return true;
+    }
+    return true;
+}
+
 evaluation evaluate(const state_request& request, const std::vector<int>& properties)
 {
     evaluation e;
     const int units = request.units;
 
+    if (!total_pressure(request.pressure, units, e.pressure, e.state_error))
+        return e;
     failure_context context;
     context.request = &request;
-    switch (request.pressure.kind) {
-    case pressure_input::sea_level:
-        moistair_pz(units, &e.pressure, 0.0);  // altitude 0 is always in range
-        break;
-    case pressure_input::pressure:
-        e.pressure = request.pressure.value;
-        break;
-    case pressure_input::altitude:
-        if (const int rc = moistair_pz(units, &e.pressure, request.pressure.value); rc != HYGRA_OK) {
-            context.subject = failure_context::altitude;
-            context.library_message = hygra_last_error();
-            e.state_error = describe_failure(rc, context);
-            return e;
-        }
-        break;
-    }
     context.pressure = e.pressure;
 
     // The library takes the inputs in the order of the state type.

@@ -51,6 +51,12 @@ struct evaluation {
     std::string property_errors() const;
 };
 
+// The total pressure that `pressure` stands for, bar or psi: P as given, ALT
+// through the standard atmosphere, else sea level. Returns false with the
+// sentence in `error` when the altitude lies outside the standard atmosphere.
+bool total_pressure(const pressure_input& pressure, int units, double& result,
+                    std::string& error);
+
 // Evaluates `properties` (property codes) of the requested state. The state is
 // checked first by reading its pressure, so that a state that cannot be
 // constructed is reported once rather than once per property.
