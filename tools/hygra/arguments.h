@@ -6,6 +6,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "evaluation.h"
@@ -27,6 +28,15 @@ public:
 
 enum class output_format { table, csv, json };
 
+// hygra chart: the ranges of the axes, states to mark, and where to write.
+struct chart_options {
+    std::optional<std::pair<double, double>> tdb;  // --tdb LOW:HIGH, degC or degF
+    std::optional<std::pair<double, double>> w;    // --w LOW:HIGH, g/kg or grains/lb
+    std::optional<std::string> points;             // --points FILE, "-" for standard input
+    bool process = false;                          // --process: join the points in order
+    std::optional<std::string> output;             // --output FILE, else standard output
+};
+
 struct options {
     int units = 0;  // HYGRA_SI, or HYGRA_IP with --ip
     output_format format = output_format::table;
@@ -34,6 +44,7 @@ struct options {
     std::vector<given_input> inputs;   // NAME=VALUE inputs in the order given
     pressure_input pressure;           // P= or ALT=, else sea level
     std::vector<int> properties;       // codes to show, in order; all 46 by default
+    std::optional<chart_options> chart;  // set by the chart subcommand
 };
 
 // Reads the command line into `out`. Returns an exit status when the program

@@ -6,6 +6,7 @@
 
 #include "arguments.h"
 #include "batch.h"
+#include "chart.h"
 #include "formatting.h"
 #include "hygra.h"
 
@@ -57,6 +58,8 @@ int run(int argc, char** argv)
     options opts;
     if (const std::optional<int> status = parse_arguments(argc, argv, opts))
         return *status;
+    if (opts.chart)
+        return run_chart(opts);
     if (!opts.batch)
         return run_single(opts);
     if (!opts.inputs.empty()) {

@@ -1,0 +1,400 @@
+// Label placement by trial: a fixed order of candidate positions, so the same
+// chart always gets the same labels, and a test of each turned box against
+// the boxes taken and against every segment of every curve nearby.
+#include "chart_labels.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace hygra::tool::chart {
+
+namespace {
+
+// Clearances in pixels: a label keeps this far from the curve it names, from
+// the other curves (further, so that it is read as its own curve's), and from
+// other labels.
+constexpr double own_curve_clearance = 1.0;
+constexpr double other_curve_clearance = 3.5;
+constexpr double label_clearance = 5.0;
+// Distance of a label from its anchor on the curve.
+constexpr double anchor_gap = 3.0;
+constexpr double half_turn = 3.14159265358979323846;  // radians
+
+box bounds_of(const polyline& curve)
+{
+    box b{curve.front().x, curve.front().y, curve.front().x, curve.front().y};
+    for (const point& p : curve) {
+        b.left = std::min(b.left, p.x);
+        b.right = std::max(b.right, p.x);
+        b.top = std::min(b.top, p.y);
+        b.bottom = std::max(b.bottom, p.y);
+    }
+    return b;
+}
+
+// Advance width in em of one character of DejaVu Sans, rounded up; letters
+// are taken at the width of their wide members.
+double advance(std::uint32_t c)
+{
+    if (c >= '0' && c <= '9')
+        return 0.64;
+    switch (c) {
+    case '.': case ',': case ' ': case ':': case ';': return 0.32;
+    case '%': return 0.95;
+    case '-': return 0.37;
+    case 0x2212: return 0.84;  // minus sign
+    case 0xB0: return 0.5;     // degree sign
+    case 0xB3: return 0.41;    // superscript three
+    case '/': case '(': case ')': return 0.4;
+    case 'm': return 0.98;
+    case 'w': return 0.82;
+    case 'M': case 'W': return 1.0;
+    case 'f': case 'i': case 'j': case 'l': case 'r': case 't': return 0.42;
+    default: break;
+    }
+    if (c >= 'a' && c <= 'z')
+        return 0.64;
+    if (c >= 'A' && c <= 'Z')
+        return 0.78;
+    return 1.0;  // anything else: as wide as the widest
+}
+
+}  // namespace
+
+bool segment_meets_box(point a, point b, const box& area)
+{
+    // Liang-Barsky: the part of the segment a + t (b - a), 0 <= t <= 1, inside
+    // each pair of edges, narrowed edge by edge.
+    double t0 = 0.0;
+    double t1 = 1.0;
+    const double dx = b.x - a.x;
+    const double dy = b.y - a.y;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x - area.left, area.right - a.x, a.y - area.top, area.bottom - a.y};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0)
+                return false;  // parallel to this edge and outside it
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    return true;
+}
+
+double text_width(std::string_view text, double font_size)
+{
+    double em = 0.0;
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::uint32_t c = lead;
+        std::size_t n = 1;
+        if (lead >= 0xF0)
+            n = 4, c = lead & 0x07u;
+        else if (lead >= 0xE0)
+            n = 3, c = lead & 0x0Fu;
+        else if (lead >= 0xC0)
+            n = 2, c = lead & 0x1Fu;
+        for (std::size_t k = 1; k < n && i + k < text.size(); ++k)
+            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
+        i += n;
+        em += advance(c);
+        ++characters;
+    }
+    return std::max(em, 0.6 * static_cast<double>(characters)) * font_size;
+}
+
+std::array<point, 4> label_box::corners() const
+{
+    const double c = std::cos(angle);
+    const double s = std::sin(angle);
+    const point along{c * half_width, s * half_width};
+    const point across{-s * half_height, c * half_height};
+    return {{{centre.x - along.x - across.x, centre.y - along.y - across.y},
+             {centre.x + along.x - across.x, centre.y + along.y - across.y},
+             {centre.x + along.x + across.x, centre.y + along.y + across.y},
+             {centre.x - along.x + across.x, centre.y - along.y + across.y}}};
+}
+
+label_box label_box::inflated(double by) const
+{
+    return {centre, angle, half_width + by, half_height + by};
+}
+
+bool label_box::overlaps(const label_box& other) const
+{
+    // Separating axes: the two directions of each box. The boxes overlap
+    // unless their corners fall apart on one of them.
+    const std::array<point, 4> mine = corners();
+    const std::array<point, 4> theirs = other.corners();
+    for (double a : {angle, angle + half_turn / 2, other.angle, other.angle + half_turn / 2}) {
+        const double ux = std::cos(a);
+        const double uy = std::sin(a);
+        double lo1 = HUGE_VAL, hi1 = -HUGE_VAL, lo2 = HUGE_VAL, hi2 = -HUGE_VAL;
+        for (const point& p : mine) {
+            lo1 = std::min(lo1, p.x * ux + p.y * uy);
+            hi1 = std::max(hi1, p.x * ux + p.y * uy);
+        }
+        for (const point& p : theirs) {
+            lo2 = std::min(lo2, p.x * ux + p.y * uy);
+            hi2 = std::max(hi2, p.x * ux + p.y * uy);
+        }
+        if (hi1 <= lo2 || hi2 <= lo1)
+            return false;
+    }
+    return true;
+}
+
+bool label_box::meets_segment(point a, point b) const
+{
+    // In the box's own frame the box has its edges along the axes.
+    const double c = std::cos(angle);
+    const double s = std::sin(angle);
+    auto to_box = [&](point p) {
+        const double dx = p.x - centre.x;
+        const double dy = p.y - centre.y;
+        return point{dx * c + dy * s, -dx * s + dy * c};
+    };
+    return segment_meets_box(to_box(a), to_box(b),
+                             {-half_width, -half_height, half_width, half_height});
+}
+
+bool label_box::meets(const polyline& curve) const
+{
+    if (curve.size() == 1)
+        return meets_segment(curve[0], curve[0]);
+    for (std::size_t i = 1; i < curve.size(); ++i) {
+        if (meets_segment(curve[i - 1], curve[i]))
+            return true;
+    }
+    return false;
+}
+
+bool label_box::inside(const box& area) const
+{
+    for (const point& p : corners()) {
+        if (p.x < area.left || p.x > area.right || p.y < area.top || p.y > area.bottom)
+            return false;
+    }
+    return true;
+}
+
+std::size_t label_placer::add_curve(const polyline& curve, int family)
+{
+    curves_.push_back({curve, curve.empty() ? box{0, 0, 0, 0} : bounds_of(curve), family});
+    return curves_.size() - 1;
+}
+
+bool label_placer::is_free(const label_box& b, std::optional<std::size_t> own,
+                           strictness s) const
+{
+    if (!b.inside(area_))
+        return false;
+    const label_box spaced = b.inflated(label_clearance);
+    for (const label_box& t : taken_) {
+        if (spaced.overlaps(t))
+            return false;
+    }
+    const int own_family = own ? curves_[*own].family : always_avoided;
+    const label_box near_own = b.inflated(own_curve_clearance);
+    const label_box near_other = b.inflated(other_curve_clearance);
+    const double reach = near_other.half_width + near_other.half_height;  // holds the box
+    const box around{b.centre.x - reach, b.centre.y - reach, b.centre.x + reach,
+                     b.centre.y + reach};
+    for (std::size_t i = 0; i < curves_.size(); ++i) {
+        const curve_entry& c = curves_[i];
+        if (s == strictness::own_family && c.family != own_family &&
+            c.family != always_avoided)
+            continue;
+        if (c.points.empty() || c.bounds.right < around.left || c.bounds.left > around.right ||
+            c.bounds.bottom < around.top || c.bounds.top > around.bottom)
+            continue;
+        if ((own && *own == i ? near_own : near_other).meets(c.points))
+            return false;
+    }
+    return true;
+}
+
+std::optional<label_box> label_placer::place_along(std::size_t own,
+                                                   const std::vector<double>& fractions,
+                                                   double width, double height,
+                                                   past_start past)
+{
+    const polyline& curve = curves_.at(own).points;
+    if (curve.size() < 2)
+        return std::nullopt;
+    std::vector<double> at_length{0.0};  // length of the curve up to each point
+    for (std::size_t i = 1; i < curve.size(); ++i) {
+        at_length.push_back(at_length.back() + std::hypot(curve[i].x - curve[i - 1].x,
+                                                          curve[i].y - curve[i - 1].y));
+    }
+    const double length = at_length.back();
+    if (length <= 0.0)
+        return std::nullopt;
+    // The point at length s along the curve.
+    auto point_at = [&](double s) {
+        s = std::clamp(s, 0.0, length);
+        const auto found = std::lower_bound(at_length.begin(), at_length.end(), s);
+        const std::size_t i = std::clamp<std::size_t>(
+            static_cast<std::size_t>(found - at_length.begin()), 1, curve.size() - 1);
+        const double span = at_length[i] - at_length[i - 1];
+        const double u = span > 0.0 ? std::clamp((s - at_length[i - 1]) / span, 0.0, 1.0) : 0.0;
+        return point{curve[i - 1].x + u * (curve[i].x - curve[i - 1].x),
+                     curve[i - 1].y + u * (curve[i].y - curve[i - 1].y)};
+    };
+    const double hw = width / 2;
+    const double hh = height / 2;
+    // The direction of the curve over the length of a label around s: the
+    // chord, which follows a bending curve better than its tangent.
+    auto direction_at = [&](double s) {
+        const point a = point_at(s - hw);
+        const point b = point_at(s + hw);
+        const double d = std::hypot(b.x - a.x, b.y - a.y);
+        return d > 0.0 ? point{(b.x - a.x) / d, (b.y - a.y) / d} : point{1.0, 0.0};
+    };
+    // Text reads left to right: the angle of a direction, turned to lie
+    // within a quarter turn of level.
+    auto upright = [](point d) {
+        double a = std::atan2(d.y, d.x);
+        if (a > half_turn / 2)
+            a -= half_turn;
+        else if (a <= -half_turn / 2)
+            a += half_turn;
+        return a;
+    };
+
+    std::vector<label_box> beside;
+    for (double f : fractions) {
+        const point at = point_at(f * length);
+        const point d = direction_at(f * length);
+        point normal{d.y, -d.x};  // a quarter turn from the direction, upwards first
+        if (normal.y > 0.0 || (normal.y == 0.0 && normal.x < 0.0))
+            normal = {-normal.x, -normal.y};
+        for (double side : {1.0, -1.0}) {
+            const double off = anchor_gap + hh;
+            beside.push_back(
+                {{at.x + side * normal.x * off, at.y + side * normal.y * off}, upright(d), hw, hh});
+        }
+    }
+    std::vector<label_box> extension;
+    if (past != past_start::never) {
+        const point start = curve.front();
+        const point d = direction_at(hw);
+        // Further out where the saturation curve meets the line at a shallow
+        // angle and would graze a box close to the end.
+        for (double gap : {4.0, 7.0, 10.0, 14.0, 18.0, 24.0, 30.0}) {
+            extension.push_back({{start.x - d.x * (gap + hw), start.y - d.y * (gap + hw)},
+                                 upright(d), hw, hh});
+        }
+    }
+    std::vector<label_box> candidates = past == past_start::first ? extension : beside;
+    const std::vector<label_box>& then = past == past_start::first ? beside : extension;
+    candidates.insert(candidates.end(), then.begin(), then.end());
+    for (const label_box& b : candidates) {
+        if (is_free(b, own, strictness::every_curve)) {
+            taken_.push_back(b);
+            return b;
+        }
+    }
+    // No place clear of every curve: the one across the fewest curves of
+    // other families, the first of those in the order of preference.
+    std::optional<label_box> best;
+    std::size_t fewest = curves_.size() + 1;
+    for (const label_box& b : candidates) {
+        if (!is_free(b, own, strictness::own_family))
+            continue;
+        const std::size_t n = curves_met(b.inflated(other_curve_clearance));
+        if (n < fewest) {
+            fewest = n;
+            best = b;
+        }
+    }
+    if (best)
+        taken_.push_back(*best);
+    return best;
+}
+
+std::size_t label_placer::curves_met(const label_box& b) const
+{
+    std::size_t n = 0;
+    for (const curve_entry& c : curves_) {
+        if (b.meets(c.points))
+            ++n;
+    }
+    return n;
+}
+
+label_box label_placer::place_at(point at, double radius, double width, double height)
+{
+    // Eight directions from the mark, above and to the right first, at three
+    // distances.
+    constexpr int order[] = {1, 0, 2, 7, 3, 6, 4, 5};
+    const double hw = width / 2;
+    const double hh = height / 2;
+    std::vector<label_box> candidates;
+    // The mark is itself a taken box, which labels keep their clearance from.
+    const double nearest = radius + label_clearance + 1.0;
+    for (double gap : {nearest, nearest + 6.0, nearest + 12.0}) {
+        const std::size_t nearer = candidates.size();
+        for (int dir : order) {
+            const double dx = dir == 2 || dir == 6 ? 0.0 : (dir >= 3 && dir <= 5 ? -1.0 : 1.0);
+            const double dy = dir == 0 || dir == 4 ? 0.0 : (dir <= 3 ? -1.0 : 1.0);
+            candidates.push_back({{at.x + dx * (gap + hw), at.y + dy * (gap + hh)}, 0.0, hw, hh});
+        }
+        // Near the mark across a line of a family is better than far from it.
+        for (strictness s : {strictness::every_curve, strictness::own_family}) {
+            for (std::size_t i = nearer; i < candidates.size(); ++i) {
+                if (is_free(candidates[i], std::nullopt, s)) {
+                    taken_.push_back(candidates[i]);
+                    return candidates[i];
+                }
+            }
+        }
+    }
+    // Nowhere clear of the saturation curve and the process: clear of the
+    // other labels, across the fewest curves.
+    const label_box* best = &candidates.front();
+    std::size_t fewest = curves_.size() + 1;
+    for (const label_box& b : candidates) {
+        if (!b.inside(area_))
+            continue;
+        bool apart = true;
+        for (const label_box& t : taken_)
+            apart = apart && !b.inflated(label_clearance).overlaps(t);
+        const std::size_t n = curves_met(b);
+        if (apart && n < fewest) {
+            fewest = n;
+            best = &b;
+        }
+    }
+    taken_.push_back(*best);
+    return *best;
+}
+
+std::vector<double> fractions_around(double first, double step)
+{
+    std::vector<double> out{first};
+    for (int k = 1;; ++k) {
+        const double up = first + k * step;
+        const double down = first - k * step;
+        const bool up_in = up <= 1.0 + 1e-9;
+        const bool down_in = down >= -1e-9;
+        if (!up_in && !down_in)
+            break;
+        if (up_in)
+            out.push_back(std::min(up, 1.0));
+        if (down_in)
+            out.push_back(std::max(down, 0.0));
+    }
+    return out;
+}
+
+}  // namespace hygra::tool::chart

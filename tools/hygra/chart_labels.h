@@ -1,0 +1,111 @@
+// Where the labels of a chart go: boxes of estimated text extent in the SVG's
+// pixels, turned to the direction of the curve they name, placed one after
+// another at the first candidate position that is free of the boxes placed
+// before and of the curves.
+#ifndef HYGRA_TOOL_CHART_LABELS_H
+#define HYGRA_TOOL_CHART_LABELS_H
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace hygra::tool::chart {
+
+// A point in the SVG's user space: x to the right, y downwards, in pixels.
+struct point {
+    double x;
+    double y;
+};
+using polyline = std::vector<point>;
+
+// A rectangle with its edges along the axes.
+struct box {
+    double left;
+    double top;
+    double right;
+    double bottom;
+};
+
+// Whether the segment from a to b has a point inside `area` or on its edge.
+bool segment_meets_box(point a, point b, const box& area);
+
+// A rectangle turned by `angle` (radians, clockwise on the screen as SVG's
+// rotate() turns, so a text along it reads in the direction (cos, sin)).
+struct label_box {
+    point centre;
+    double angle;
+    double half_width;
+    double half_height;
+
+    std::array<point, 4> corners() const;
+    label_box inflated(double by) const;
+    bool overlaps(const label_box& other) const;
+    bool meets_segment(point a, point b) const;
+    bool meets(const polyline& curve) const;
+    bool inside(const box& area) const;
+};
+
+// The width of a line of text, a UTF-8 string, at a font size: the advance
+// widths of DejaVu Sans (the sans-serif font a Debian renderer falls back to),
+// and never less than 0.6 of the font size per character, so that a reader
+// of the SVG who estimates "characters times 0.6 em" finds the text inside.
+double text_width(std::string_view text, double font_size);
+
+// Label placement. Curves belong to families (a number each); a label must keep
+// clear of the other labels, of its own curve and its own family's curves, and
+// of curves of the family `always_avoided`; where it can, of every curve.
+class label_placer {
+public:
+    static constexpr int always_avoided = -1;
+
+    explicit label_placer(box area) : area_(area) {}
+
+    // Adds a curve of a family; returns its number.
+    std::size_t add_curve(const polyline& curve, int family);
+    void take(const label_box& b) { taken_.push_back(b); }
+
+    // Whether a label may sit on the extension of its curve past the first
+    // point, and whether that is tried before or after the places beside it.
+    enum class past_start { never, first, last };
+
+    // A label of size width x height beside curve number `own`, along its
+    // direction. Candidates: at the fractions of its length in `fractions`
+    // (0 its first point, 1 its last), on either side; and, before or after
+    // those as `past` says, on the curve's extension past its first point.
+    // The first candidate clear of every curve is taken; failing that, of those
+    // clear of the own family, the one across the fewest curves. The box
+    // found is taken and returned.
+    std::optional<label_box> place_along(std::size_t own, const std::vector<double>& fractions,
+                                         double width, double height, past_start past);
+
+    // A level label of size width x height beside a mark of radius `radius`
+    // at `at`, in one of eight directions (above and to the right first) at
+    // one of three distances: clear of every curve if possible, else of the
+    // always avoided ones, else of the other labels across the fewest curves.
+    // The box is taken and returned.
+    label_box place_at(point at, double radius, double width, double height);
+
+private:
+    enum class strictness { every_curve, own_family };
+    bool is_free(const label_box& b, std::optional<std::size_t> own, strictness s) const;
+    std::size_t curves_met(const label_box& b) const;
+
+    struct curve_entry {
+        polyline points;
+        box bounds;
+        int family;
+    };
+    box area_;
+    std::vector<curve_entry> curves_;
+    std::vector<label_box> taken_;
+};
+
+// Fractions 0..1 of a length, in steps of `step`, starting at `first` and then
+// alternating either side of it: first, first + step, first - step, ...
+std::vector<double> fractions_around(double first, double step);
+
+}  // namespace hygra::tool::chart
+
+#endif
