@@ -1,0 +1,632 @@
+// hygra chart: the SVG is read back and held to the library. Curves must lie
+// where the library puts their states, in both unit systems and at other
+// pressures; marked states where their dry bulb and humidity ratio say;
+// labels apart from one another and from the curves they name; the file well
+// formed for xmllint and drawn by a real renderer.
+#include <png.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "chart_reading.h"
+#include "library_reference.h"
+#include "tool_process.h"
+
+namespace hygra::tool_test {
+namespace {
+
+const char* const families[] = {"rh", "wet-bulb", "enthalpy", "volume"};
+
+// A chart drawn with `args` after "chart", with its status checked.
+std::string draw(const std::vector<std::string>& args)
+{
+    std::vector<std::string> all{"chart"};
+    all.insert(all.end(), args.begin(), args.end());
+    const process_result r = run_tool(all);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    return r.out;
+}
+
+int units_of(const plot_mapping& m) { return m.units == "SI" ? HYGRA_SI : HYGRA_IP; }
+
+// Pixels on the humidity-ratio axis that a difference of humidity ratio makes.
+double w_pixels(const plot_mapping& m, double dw)
+{
+    return std::abs(dw) * m.w_scale / (m.w_max - m.w_min) * (m.y_bottom - m.y_top);
+}
+
+double saturation_w(const plot_mapping& m, double tdb)
+{
+    const library_answer a = library(HYGRA_TDRY_RH, HYGRA_W, units_of(m), tdb, 1.0, m.pressure);
+    EXPECT_EQ(a.code, HYGRA_OK) << "no saturated state at " << tdb;
+    return a.value;
+}
+
+// A number as the chart writes it for people, with a true minus sign.
+double read_number(std::string text)
+{
+    const std::string minus = "\u2212";
+    if (text.compare(0, minus.size(), minus) == 0)
+        text = "-" + text.substr(minus.size());
+    return std::stod(text);
+}
+
+// The charts the geometry is checked on: both unit systems, at sea level and
+// at other pressures, at the default ranges and at given ones.
+const std::vector<std::vector<std::string>> charts{
+    {},
+    {"--ip"},
+    {"ALT=1500"},
+    {"--ip", "P=12.5", "--tdb", "40:100", "--w", "20:160"},
+    {"P=0.8", "--tdb", "5:35", "--w", "4:24"},
+};
+
+std::string describe(const std::vector<std::string>& args)
+{
+    std::string out = "hygra chart";
+    for (const std::string& a : args)
+        out += " " + a;
+    return out;
+}
+
+TEST(Chart, SaturationCurveLiesAtTheLibrarysSaturationHumidityRatio)
+{
+    for (const std::vector<std::string>& args : charts) {
+        SCOPED_TRACE(describe(args));
+        const chart_reading chart(draw(args));
+        ASSERT_TRUE(chart.parsed());
+        const plot_mapping m = chart.mapping();
+        const std::vector<chart_curve> saturation = chart.curves("saturation");
+        ASSERT_EQ(saturation.size(), 1u);
+        EXPECT_EQ(saturation[0].value, 1.0);
+        const std::vector<pixel>& points = saturation[0].points;
+        ASSERT_GT(points.size(), 50u);
+        for (const pixel& p : points) {
+            const chart_state s = m.state_at(p);
+            EXPECT_LT(w_pixels(m, s.w - saturation_w(m, s.tdb)), 0.1)
+                << "at TDB " << s.tdb << ", W " << s.w;
+        }
+        // It runs across the plot: in from the left edge or the bottom, out
+        // through the top or the right edge.
+        const pixel first = points.front();
+        const pixel last = points.back();
+        EXPECT_TRUE(std::abs(first.x - m.x_left) < 0.01 || std::abs(first.y - m.y_bottom) < 0.01)
+            << first.x << "," << first.y;
+        EXPECT_TRUE(std::abs(last.y - m.y_top) < 0.01 || std::abs(last.x - m.x_right) < 0.01)
+            << last.x << "," << last.y;
+    }
+}
+
+TEST(Chart, RelativeHumidityCurvesLieAtTheirValuesEveryTenPerCentInOrder)
+{
+    for (const std::vector<std::string>& args : charts) {
+        SCOPED_TRACE(describe(args));
+        const chart_reading chart(draw(args));
+        ASSERT_TRUE(chart.parsed());
+        const plot_mapping m = chart.mapping();
+        std::vector<chart_curve> curves = chart.curves("rh");
+        ASSERT_EQ(curves.size(), 9u);
+        for (std::size_t i = 0; i < curves.size(); ++i) {
+            EXPECT_NEAR(curves[i].value, 0.1 * static_cast<double>(i + 1), 1e-12);
+            for (const pixel& p : curves[i].points) {
+                const chart_state s = m.state_at(p);
+                const library_answer w =
+                    library(HYGRA_TDRY_RH, HYGRA_W, units_of(m), s.tdb, curves[i].value, m.pressure);
+                ASSERT_EQ(w.code, HYGRA_OK);
+                EXPECT_LT(w_pixels(m, s.w - w.value), 0.1)
+                    << "RH " << curves[i].value << " at TDB " << s.tdb;
+            }
+        }
+        // Across the plot, each curve lies above the one before it and below
+        // the saturation curve.
+        curves.push_back(chart.curves("saturation").at(0));
+        int compared = 0;
+        for (double x = m.x_left; x <= m.x_right; x += (m.x_right - m.x_left) / 12) {
+            double below = m.y_bottom + 1.0;  // pixels grow downwards
+            for (const chart_curve& c : curves) {
+                if (c.points.empty() || x < c.points.front().x || x > c.points.back().x)
+                    continue;
+                for (std::size_t k = 1; k < c.points.size(); ++k) {
+                    const pixel a = c.points[k - 1];
+                    const pixel b = c.points[k];
+                    if (x < a.x || x > b.x || b.x == a.x)
+                        continue;
+                    const double y = a.y + (x - a.x) / (b.x - a.x) * (b.y - a.y);
+                    EXPECT_LT(y, below) << "RH " << c.value << " at x " << x;
+                    below = y;
+                    ++compared;
+                    break;
+                }
+            }
+        }
+        EXPECT_GT(compared, 40);
+    }
+}
+
+// Each family of straight lines and the state type of its pair with the dry
+// bulb, from which its states are drawn. (Its value is not read back through
+// another pair: at a wet bulb of 0 degC a bulb of water and one of ice give
+// two lines, and the state of dry bulb and humidity ratio reports the ice's.)
+struct line_family {
+    const char* css_class;
+    int with_dry_bulb;
+};
+const line_family line_families[] = {
+    {"wet-bulb", HYGRA_TDRY_TWET},
+    {"enthalpy", HYGRA_TDRY_H},
+    {"volume", HYGRA_TDRY_V},
+};
+
+TEST(Chart, WetBulbEnthalpyAndVolumeLinesHoldTheirValueFromSaturationToTheEdge)
+{
+    for (const std::vector<std::string>& args : charts) {
+        SCOPED_TRACE(describe(args));
+        const chart_reading chart(draw(args));
+        ASSERT_TRUE(chart.parsed());
+        const plot_mapping m = chart.mapping();
+        const int u = units_of(m);
+        for (const line_family& f : line_families) {
+            SCOPED_TRACE(f.css_class);
+            const std::vector<chart_curve> lines = chart.curves(f.css_class);
+            ASSERT_GE(lines.size(), 4u);
+            std::size_t from_saturation = 0;
+            for (const chart_curve& line : lines) {
+                ASSERT_GE(line.points.size(), 2u);
+                for (const pixel& p : line.points) {
+                    const chart_state s = m.state_at(p);
+                    const library_answer w =
+                        library(f.with_dry_bulb, HYGRA_W, u, s.tdb, line.value, m.pressure);
+                    if (w.code != HYGRA_OK) {
+                        // Only at the ends, on the saturation curve or at W = 0,
+                        // which the rounding of the dry bulb can take a hair past.
+                        EXPECT_TRUE(std::abs(p.y - m.y_bottom) < 0.01 ||
+                                    w_pixels(m, s.w - saturation_w(m, s.tdb)) < 0.1)
+                            << line.value << " at TDB " << s.tdb;
+                        continue;
+                    }
+                    EXPECT_LT(w_pixels(m, s.w - w.value), 0.1)
+                        << line.value << " at TDB " << s.tdb << ", W " << s.w;
+                    // Never past the saturation curve.
+                    EXPECT_LT(s.w - saturation_w(m, s.tdb), 0.0 + 0.1 / w_pixels(m, 1.0))
+                        << "at TDB " << s.tdb;
+                }
+                // From the saturation curve, or where the line enters the plot
+                // through its top or left edge, to its bottom or right edge.
+                const pixel first = line.points.front();
+                const chart_state start = m.state_at(first);
+                const bool saturated = w_pixels(m, start.w - saturation_w(m, start.tdb)) < 0.1;
+                from_saturation += saturated;
+                EXPECT_TRUE(saturated || std::abs(first.y - m.y_top) < 0.01 ||
+                            std::abs(first.x - m.x_left) < 0.01)
+                    << line.value << " starts at " << first.x << "," << first.y;
+                const pixel last = line.points.back();
+                EXPECT_TRUE(std::abs(last.y - m.y_bottom) < 0.01 ||
+                            std::abs(last.x - m.x_right) < 0.01)
+                    << line.value << " ends at " << last.x << "," << last.y;
+            }
+            EXPECT_GE(from_saturation * 2, lines.size());
+        }
+    }
+}
+
+// States given by five different pairs, with the state types that take them.
+struct given_state {
+    const char* label;
+    int type;
+    double si_first, si_second, ip_first, ip_second;
+};
+const given_state given_states[] = {
+    {"Outdoor", HYGRA_TDRY_TWET, 32.0, 24.0, 90.0, 75.0},
+    {"Mixed", HYGRA_TDRY_W, 26.5, 0.0118, 80.0, 0.0118},
+    {"Off coil", HYGRA_RH_H, 0.95, 35.0, 0.95, 15.0},
+    {"Supply", HYGRA_TDRY_TDEW, 16.0, 11.5, 60.0, 52.0},
+    {"Room", HYGRA_TDRY_RH, 24.0, 0.5, 75.0, 0.5},
+};
+
+// The points file of given_states: each row fills the columns of its pair.
+std::string points_file(int units)
+{
+    std::ostringstream csv;
+    csv.precision(17);
+    csv << "label,TDB,TWB,W,RH,HM,TDEW\n";
+    for (const given_state& g : given_states) {
+        const double a = units == HYGRA_SI ? g.si_first : g.ip_first;
+        const double b = units == HYGRA_SI ? g.si_second : g.ip_second;
+        std::map<std::string, double> row;
+        switch (g.type) {
+        case HYGRA_TDRY_TWET: row = {{"TDB", a}, {"TWB", b}}; break;
+        case HYGRA_TDRY_W: row = {{"TDB", a}, {"W", b}}; break;
+        case HYGRA_RH_H: row = {{"RH", a}, {"HM", b}}; break;
+        case HYGRA_TDRY_TDEW: row = {{"TDB", a}, {"TDEW", b}}; break;
+        default: row = {{"TDB", a}, {"RH", b}}; break;
+        }
+        csv << '"' << g.label << '"';
+        for (const char* column : {"TDB", "TWB", "W", "RH", "HM", "TDEW"}) {
+            csv << ',';
+            if (row.count(column) != 0)
+                csv << row[column];
+        }
+        csv << '\n';
+    }
+    return csv.str();
+}
+
+TEST(Chart, MarkedStatesLandWhereTheirDryBulbAndHumidityRatioSayJoinedInOrder)
+{
+    const struct {
+        int units;
+        std::vector<std::string> args;
+    } cases[] = {
+        {HYGRA_SI, {}},
+        {HYGRA_SI, {"ALT=1500"}},  // the states are taken at the chart's pressure
+        {HYGRA_IP, {"--ip"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), {"--points", temporary_file(points_file(c.units)), "--process"});
+        SCOPED_TRACE(describe(args));
+        const chart_reading chart(draw(args));
+        ASSERT_TRUE(chart.parsed());
+        const plot_mapping m = chart.mapping();
+        const std::vector<state_mark> marks = chart.marks();
+        ASSERT_EQ(marks.size(), std::size(given_states));
+        for (std::size_t i = 0; i < marks.size(); ++i) {
+            const given_state& g = given_states[i];
+            SCOPED_TRACE(g.label);
+            const double a = c.units == HYGRA_SI ? g.si_first : g.ip_first;
+            const double b = c.units == HYGRA_SI ? g.si_second : g.ip_second;
+            const library_answer tdb = library(g.type, HYGRA_TDB, c.units, a, b, m.pressure);
+            const library_answer w = library(g.type, HYGRA_W, c.units, a, b, m.pressure);
+            ASSERT_EQ(tdb.code, HYGRA_OK);
+            ASSERT_EQ(w.code, HYGRA_OK);
+            EXPECT_EQ(marks[i].label, g.label);
+            const chart_state s = m.state_at(marks[i].centre);
+            EXPECT_NEAR(s.tdb, tdb.value, 0.01 * (m.tdb_max - m.tdb_min) / (m.x_right - m.x_left));
+            EXPECT_LT(w_pixels(m, s.w - w.value), 0.01);
+        }
+        const std::vector<process_segment> process = chart.process();
+        ASSERT_EQ(process.size(), marks.size() - 1);
+        for (std::size_t i = 0; i < process.size(); ++i) {
+            const process_segment& p = process[i];
+            EXPECT_EQ(p.from, static_cast<int>(i + 1));
+            EXPECT_EQ(p.to, static_cast<int>(i + 2));
+            EXPECT_TRUE(p.arrow);
+            // From the edge of one mark to the edge of the next.
+            const pixel a = marks[i].centre;
+            const pixel b = marks[i + 1].centre;
+            EXPECT_LT(std::hypot(p.start.x - a.x, p.start.y - a.y), 6.0);
+            EXPECT_LT(std::hypot(p.end.x - b.x, p.end.y - b.y), 6.0);
+            EXPECT_GT(std::hypot(p.end.x - a.x, p.end.y - a.y),
+                      std::hypot(p.start.x - a.x, p.start.y - a.y));
+        }
+        std::size_t labelled = 0;
+        for (const text_box& t : chart.texts())
+            labelled += t.css_class == "point-label";
+        EXPECT_EQ(labelled, marks.size());
+    }
+}
+
+TEST(Chart, LabelsOverlapNeitherOneAnotherNorTheCurvesTheyName)
+{
+    for (const std::vector<std::string>& args : charts) {
+        SCOPED_TRACE(describe(args));
+        const chart_reading chart(draw(args));
+        ASSERT_TRUE(chart.parsed());
+        const plot_mapping m = chart.mapping();
+        const std::vector<text_box> texts = chart.texts();
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            for (std::size_t j = i + 1; j < texts.size(); ++j) {
+                EXPECT_FALSE(boxes_overlap(texts[i].corners, texts[j].corners))
+                    << "'" << texts[i].text << "' and '" << texts[j].text << "'";
+            }
+        }
+        const std::vector<chart_curve> saturation = chart.curves("saturation");
+        for (const char* family : families) {
+            SCOPED_TRACE(family);
+            const std::vector<chart_curve> curves = chart.curves(family);
+            std::size_t labelled = 0;
+            for (const chart_curve& c : curves) {
+                const text_box* label = nullptr;
+                for (const text_box& t : texts) {
+                    if (t.family == family && std::stod(t.value) == c.value)
+                        label = &t;
+                }
+                if (label == nullptr)
+                    continue;
+                ++labelled;
+                SCOPED_TRACE(label->text);
+                // It says the value, as a per cent for relative humidity.
+                if (std::string(family) == "rh")
+                    EXPECT_EQ(label->text, std::to_string(std::lround(c.value * 100)) + "%");
+                else
+                    EXPECT_NEAR(read_number(label->text), c.value, 1e-9);
+                for (const pixel& corner : label->corners) {
+                    EXPECT_TRUE(corner.x >= m.x_left && corner.x <= m.x_right &&
+                                corner.y >= m.y_top && corner.y <= m.y_bottom);
+                }
+                // Clear of its own curve, the other curves of its family and
+                // the saturation curve.
+                for (const chart_curve& other : curves)
+                    EXPECT_FALSE(curve_meets_box(other.points, label->corners)) << other.value;
+                EXPECT_FALSE(curve_meets_box(saturation.at(0).points, label->corners));
+                // Beside its curve, or on the curve's extension past its
+                // saturated end.
+                std::vector<pixel> reach = c.points;
+                const pixel a = reach[0];
+                const pixel b = reach[1];
+                const double d = std::hypot(b.x - a.x, b.y - a.y);
+                reach.insert(reach.begin(),
+                             {a.x - (b.x - a.x) / d * 60.0, a.y - (b.y - a.y) / d * 60.0});
+                EXPECT_LT(distance_to(std::string(family) == "rh" ? c.points : reach,
+                                      label->centre()),
+                          0.6 * label->font_size + 5.0);
+            }
+            // Every relative humidity, and nearly every line of the others.
+            if (std::string(family) == "rh")
+                EXPECT_EQ(labelled, curves.size());
+            else
+                EXPECT_GE(labelled * 4, curves.size() * 3) << labelled << " of " << curves.size();
+        }
+    }
+}
+
+TEST(Chart, RangesTitleAndUnitsFollowTheUnitSystemAndThePressure)
+{
+    const struct {
+        std::vector<std::string> args;
+        const char* units;
+        double pressure;
+        double tdb_min, tdb_max, w_min, w_max, w_scale;
+        std::vector<std::string> words;  // in the title, axis titles and legend
+    } cases[] = {
+        {{}, "SI", pressure_at(HYGRA_SI, 0.0), -10, 50, 0, 30, 1000,
+         {"1.01325 bar, sea level", "Dry-bulb temperature, \u00B0C", "Humidity ratio, g/kg",
+          "enthalpy, kJ/kg", "specific volume, m\u00B3/kg", "wet-bulb temperature, \u00B0C"}},
+        {{"--ip"}, "IP", pressure_at(HYGRA_IP, 0.0), 10, 120, 0, 200, 7000,
+         {"14.696 psi, sea level", "Dry-bulb temperature, \u00B0F", "Humidity ratio, grains/lb",
+          "enthalpy, Btu/lb", "specific volume, ft\u00B3/lb", "wet-bulb temperature, \u00B0F"}},
+        // Air holds more water where the pressure is lower: 30 g/kg scaled by
+        // 1.01325 / 0.8456 and rounded up to the grid.
+        {{"ALT=1500"}, "SI", pressure_at(HYGRA_SI, 1500.0), -10, 50, 0, 36, 1000,
+         {"bar, standard atmosphere at 1500 m"}},
+        {{"--ip", "ALT=5280", "--tdb", "30:100", "--w", "10:150"}, "IP",
+         pressure_at(HYGRA_IP, 5280.0), 30, 100, 10, 150, 7000, {"at 5280 ft"}},
+        {{"P=0.9", "--tdb", "-5.5:41"}, "SI", 0.9, -5.5, 41, 0, 34, 1000, {"at 0.9 bar"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(describe(c.args));
+        const chart_reading chart(draw(c.args));
+        ASSERT_TRUE(chart.parsed());
+        const plot_mapping m = chart.mapping();
+        EXPECT_EQ(m.units, c.units);
+        EXPECT_EQ(m.pressure, c.pressure);
+        EXPECT_EQ(m.tdb_min, c.tdb_min);
+        EXPECT_EQ(m.tdb_max, c.tdb_max);
+        EXPECT_EQ(m.w_min, c.w_min);
+        EXPECT_EQ(m.w_max, c.w_max);
+        EXPECT_EQ(m.w_scale, c.w_scale);
+        std::string words = chart.title();
+        for (const text_box& t : chart.texts())
+            words += t.text + "\n";
+        for (const std::string& w : c.words)
+            EXPECT_NE(words.find(w), std::string::npos) << "missing: " << w;
+        // The tick labels say the value at their place: dry bulb along the
+        // bottom, humidity ratio up the right side.
+        int bottom = 0;
+        int right = 0;
+        for (const text_box& t : chart.texts()) {
+            if (t.css_class != "tick-label")
+                continue;
+            const pixel centre = t.centre();
+            const double v = read_number(t.text);
+            if (centre.x > m.x_right) {
+                ++right;
+                EXPECT_NEAR(centre.y, m.pixel_of({m.tdb_min, v / m.w_scale}).y, 2.0) << t.text;
+            } else {
+                ++bottom;
+                EXPECT_GT(centre.y, m.y_bottom);
+                EXPECT_NEAR(centre.x, m.pixel_of({v, 0.0}).x, 0.01) << t.text;
+            }
+        }
+        EXPECT_GE(bottom, 5);
+        EXPECT_GE(right, 5);
+    }
+}
+
+TEST(Chart, DefaultRangesWidenToHoldThePointsAndGivenRangesDoNot)
+{
+    const std::string hot = temporary_file("label,TDB,W\nkiln,62,0.041\ncold,-18,0.0005\n");
+    const chart_reading chart(draw({"--points", hot}));
+    ASSERT_TRUE(chart.parsed());
+    const plot_mapping m = chart.mapping();
+    EXPECT_LE(m.tdb_min, -18.0);
+    EXPECT_GE(m.tdb_max, 62.0);
+    EXPECT_GE(m.w_max, 41.0);
+    EXPECT_EQ(chart.marks().size(), 2u);
+
+    const process_result r = run_tool({"chart", "--tdb", "0:50", "--points", hot});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("hygra: the state 'kiln' (TDB = 62 degC, W = 41 g/kg) lies outside the "
+                         "chart; widen --tdb or --w"),
+              std::string::npos)
+        << r.err;
+}
+
+// Runs a program of the system with its arguments, each quoted for the shell.
+int run_program(const char* program, const std::vector<std::string>& args)
+{
+    std::string command = std::string("'") + program + "'";
+    for (const std::string& a : args)
+        command += " '" + a + "'";
+    return std::system(command.c_str());
+}
+
+struct image {
+    unsigned width = 0;
+    unsigned height = 0;
+    std::vector<unsigned char> rgb;  // three bytes a pixel, rows from the top
+
+    const unsigned char* at(unsigned x, unsigned y) const { return &rgb[(y * width + x) * 3]; }
+};
+
+// A PNG file decoded with libpng, flattened onto white.
+image read_png(const std::string& path)
+{
+    image out;
+    png_image png{};
+    png.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&png, path.c_str())) {
+        ADD_FAILURE() << "not a PNG: " << path << ": " << png.message;
+        return out;
+    }
+    png.format = PNG_FORMAT_RGB;
+    out.rgb.resize(PNG_IMAGE_SIZE(png));
+    png_color white{255, 255, 255};
+    if (!png_image_finish_read(&png, &white, out.rgb.data(), 0, nullptr)) {
+        ADD_FAILURE() << "PNG not decoded: " << png.message;
+        return {};
+    }
+    out.width = png.width;
+    out.height = png.height;
+    return out;
+}
+
+// Whether a pixel within `radius` of (x, y) has the colour `is`.
+template <class Test>
+bool colour_near(const image& img, double x, double y, int radius, Test is)
+{
+    for (int dy = -radius; dy <= radius; ++dy) {
+        for (int dx = -radius; dx <= radius; ++dx) {
+            const int px = static_cast<int>(std::lround(x)) + dx;
+            const int py = static_cast<int>(std::lround(y)) + dy;
+            if (px >= 0 && py >= 0 && px < static_cast<int>(img.width) &&
+                py < static_cast<int>(img.height) && is(img.at(px, py)))
+                return true;
+        }
+    }
+    return false;
+}
+
+TEST(Chart, IsWellFormedAndARealRendererDrawsItsCurvesAndMarks)
+{
+    ASSERT_NE(std::string(HYGRA_XMLLINT), "") << "xmllint not found (tools/bootstrap.sh installs libxml2-utils)";
+    ASSERT_NE(std::string(HYGRA_RSVG_CONVERT), "")
+        << "rsvg-convert not found (tools/bootstrap.sh installs librsvg2-bin)";
+    for (int units : {HYGRA_SI, HYGRA_IP}) {
+        SCOPED_TRACE(units == HYGRA_SI ? "SI" : "IP");
+        const std::string svg_path = temporary_file("");
+        const std::string png_path = temporary_file("");
+        std::vector<std::string> args{"chart", "--points", temporary_file(points_file(units)),
+                                      "--process", "--output", svg_path};
+        if (units == HYGRA_IP)
+            args.push_back("--ip");
+        const process_result r = run_tool(args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, "");  // written to the file instead
+
+        EXPECT_EQ(run_program(HYGRA_XMLLINT, {"--noout", svg_path}), 0);
+        ASSERT_EQ(run_program(HYGRA_RSVG_CONVERT, {"--format=png", "-o", png_path, svg_path}), 0);
+        const image img = read_png(png_path);
+        ASSERT_EQ(img.width, 1000u);
+        ASSERT_EQ(img.height, 720u);
+
+        // Not blank: a fair share of the page is drawn, in more than one colour.
+        std::size_t drawn = 0;
+        std::size_t bluish = 0;
+        for (unsigned y = 0; y < img.height; ++y) {
+            for (unsigned x = 0; x < img.width; ++x) {
+                const unsigned char* p = img.at(x, y);
+                drawn += p[0] < 200 || p[1] < 200 || p[2] < 200;
+                bluish += p[2] > p[0] + 40;
+            }
+        }
+        const double share = static_cast<double>(drawn) / (img.width * img.height);
+        EXPECT_GT(share, 0.03);
+        EXPECT_LT(share, 0.6);
+        EXPECT_GT(bluish, 2000u);
+
+        // The curve is drawn where its coordinates say: dark blue along the
+        // saturation curve, black at the marks.
+        std::ifstream in(svg_path);
+        const std::string svg((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const chart_reading chart(svg);
+        ASSERT_TRUE(chart.parsed());
+        const std::vector<pixel> saturation = chart.curves("saturation").at(0).points;
+        for (std::size_t i = 5; i < saturation.size(); i += saturation.size() / 8) {
+            EXPECT_TRUE(colour_near(img, saturation[i].x, saturation[i].y, 1, [](const unsigned char* p) {
+                return p[2] > p[0] + 40 && p[0] < 120;
+            })) << "no saturation curve at " << saturation[i].x << "," << saturation[i].y;
+        }
+        for (const state_mark& mark : chart.marks()) {
+            EXPECT_TRUE(colour_near(img, mark.centre.x, mark.centre.y, 1, [](const unsigned char* p) {
+                return p[0] < 60 && p[1] < 60 && p[2] < 60;
+            })) << mark.label;
+        }
+        std::remove(svg_path.c_str());
+        std::remove(png_path.c_str());
+    }
+}
+
+TEST(Chart, RefusesWhatItCannotDrawAndWritesNothing)
+{
+    const std::string two_bad_rows =
+        temporary_file("TDB,RH,TWB\n20,0.5,\n400,0.2,\n25,,\n22,0.4,15\n21,0.3x,\n");
+    const std::string names_pressure = temporary_file("label,P,TDB,RH\na,1,20,0.5\n");
+    const std::string one_input = temporary_file("label,TDB\na,20\n");
+    const std::string one_point = temporary_file("TDB,RH\n20,0.5\n");
+    const std::string no_pair = temporary_file("TWB,TDEW\n15,10\n");
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::vector<std::string> messages;
+    } cases[] = {
+        // The pressure and the range, in the tool's sentences for any state.
+        {{"P=60"}, 1, {"hygra: P = 60 bar is outside the range of the formulation, 0 to 50 bar\n"}},
+        {{"ALT=20000"}, 1, {"ALT = 20000 m is outside the range of the standard atmosphere"}},
+        {{"P=0"}, 1, {"P = 0 bar: a chart needs a pressure above 0"}},
+        {{"--ip", "--tdb", "-300:100"}, 1,
+         {"TDB = -300 degF is outside the range of the formulation, -148 to 701.6 degF"}},
+        {{"--tdb", "30:10"}, 2, {"--tdb: the low end of '30:10' is not below the high end"}},
+        {{"--w", "5"}, 2, {"--w: '5' is not a range LOW:HIGH"}},
+        {{"--w", "-2:10"}, 2, {"--w: a humidity ratio cannot be negative"}},
+        {{"TDB=20", "RH=0.5"}, 2, {"hygra chart takes P= or ALT= and options, not 'TDB=20'"}},
+        {{"--csv"}, 2, {"hygra chart takes --ip, P= or ALT=, and its own options"}},
+        {{"--process"}, 2, {"--process requires --points"}},
+        // The points file: every row that gives no state, then nothing drawn.
+        {{"--points", two_bad_rows}, 1,
+         {"row 2: TDB = 400 degC is outside the range of the formulation, -100 to 372 degC\n",
+          "row 3: it gives 1 input (TDB); a state takes two, the others left empty\n",
+          "row 4: it gives 3 inputs (TDB, RH, TWB); a state takes two",
+          "row 5: RH: '0.3x' is not a number\n"}},
+        {{"--points", no_pair}, 1, {"row 1: TWB and TDEW do not fix a state"}},
+        {{"--points", names_pressure}, 2,
+         {"names the pressure (P); its states are taken at the chart's pressure"}},
+        {{"--points", one_input}, 2, {"must have a header naming two or more inputs"}},
+        {{"--points", one_point, "--process"}, 2, {"--process needs two or more points to join"}},
+        {{"--points", "/nonexistent/points.csv"}, 2,
+         {"cannot open '/nonexistent/points.csv' for reading"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args{"chart"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        SCOPED_TRACE(describe(c.args));
+        const process_result r = run_tool(args);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.out, "");
+        for (const std::string& m : c.messages)
+            EXPECT_NE(r.err.find(m), std::string::npos) << "missing: " << m << "\nin: " << r.err;
+    }
+}
+
+}  // namespace
+}  // namespace hygra::tool_test
