@@ -27,6 +27,9 @@ inline constexpr double t_water_max = 647.096;
 inline constexpr double t_triple = 273.16;
 // ice point: 0 degC, K
 inline constexpr double t_ice = 273.15;
+// the state searches stop short of pure vapour, where properties per kg of dry
+// air diverge: the mole fraction of dry air they reach stays at least this
+inline constexpr double dry_air_floor = 1e-6;
 // standard atmospheric pressure, Pa
 inline constexpr double p_standard = 101325.0;
 

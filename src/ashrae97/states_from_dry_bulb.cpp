@@ -27,8 +27,7 @@ constexpr double tight_relative_tolerance = 1e-10;
 // describes the air; the searches over the mole fraction stop a little above
 // it, so that saturated states are found despite rounding.
 constexpr double supersaturation_margin = 1e-3;
-// ... and short of pure vapour, where per-kg-of-dry-air properties diverge.
-constexpr double dry_air_floor = 1e-6;
+// ... and short of pure vapour (dry_air_floor).
 // A relative humidity this close above 1 is a saturated state read back with
 // rounding (its humidity ratio converted to a mole fraction and back).
 constexpr double saturation_rounding = 1e-9;

@@ -26,10 +26,6 @@ constexpr double relative_tolerance = 1e-10;
 // the upward walk of the wet-bulb search gives up below this step, K
 constexpr double min_step = 1e-6;
 
-// The searches stop short of pure vapour, where per-kg-of-dry-air properties
-// diverge: the mole fraction of dry air stays at least this.
-constexpr double dry_air_floor = 1e-6;
-
 // Difference between a target and one mixture property at a trial dry-bulb
 // temperature, for air of fixed relative humidity and pressure; squared when
 // the function is to be minimised rather than solved.
