@@ -68,7 +68,7 @@ const input* find_input(const evaluation& e, const char* name, double& value)
 bool temperature_outside(const evaluation& e, const char* name, double lo, double hi,
                          const char* hi_phrase)
 {
-    double v;
+    double v = 0.0;
     const input* in = find_input(e, name, v);
     if (in == nullptr)
         return false;
@@ -108,7 +108,7 @@ void describe_construction(int code, const char* what, const evaluation& e)
     const formatted a = with_unit(e.first, in.first.kind, e.u);
     const formatted b = with_unit(e.second, in.second.kind, e.u);
     const double p = e.pressure / u_Fp[e.u];
-    double v;
+    double v = 0.0;
 
     if (is(what, "moist_air::t_range")) {
         if (!any_temperature_outside(e, t_max, "the highest temperature of the model"))
