@@ -36,18 +36,18 @@ class State:
 
     def __init__(self, *, units="SI", **inputs):
         flag = _units.flag(units)
-        spec = _pairs.resolve(inputs)
-        given = {name: number(name, value) for name, value in spec.given.items()}
-        if spec.pressure_name == "P":
+        request = _pairs.resolve(inputs)
+        given = {name: number(name, value) for name, value in request.given.items()}
+        if request.pressure_name == "P":
             pressure = given["P"]
-        elif spec.pressure_name == "ALT":
+        elif request.pressure_name == "ALT":
             pressure = _model.pressure_at(given["ALT"], _units.name(flag))
         else:
             pressure = _model.sea_level_pressure(flag)
         self._flag = flag
-        self._type = spec.state_type
-        self._first = given[spec.names[0]]
-        self._second = given[spec.names[1]]
+        self._type = request.state_type
+        self._first = given[request.names[0]]
+        self._second = given[request.names[1]]
         self._pressure = pressure
         self._given = given
         self._values = {}

@@ -41,16 +41,16 @@ def props(names, *, units="SI", errors="raise", **inputs):
     keys = [_metadata.properties()[code].name for code in codes]
     errors_mode(errors)
     flag = _units.flag(units)
-    spec = _pairs.resolve(inputs)
+    request = _pairs.resolve(inputs)
 
-    columns = {spec.names[0]: spec.first, spec.names[1]: spec.second}
-    if spec.pressure_name is not None:
-        columns[spec.pressure_name] = spec.pressure
+    columns = {request.names[0]: request.first, request.names[1]: request.second}
+    if request.pressure_name is not None:
+        columns[request.pressure_name] = request.pressure
     numpy = sys.modules.get("numpy")
     if numpy is not None and any(isinstance(v, numpy.ndarray) for v in columns.values()):
-        values = _with_numpy(numpy, spec, columns, codes, flag, errors)
+        values = _with_numpy(numpy, request, columns, codes, flag, errors)
     else:
-        values = _with_lists(spec, columns, codes, flag, errors)
+        values = _with_lists(request, columns, codes, flag, errors)
     return values[0] if single else dict(zip(keys, values))
 
 
@@ -88,7 +88,7 @@ def _pointer(values, ctype):
     return (ctype * len(values)).from_buffer(values)
 
 
-def _with_lists(spec, columns, codes, flag, errors):
+def _with_lists(request, columns, codes, flag, errors):
     converted = {name: _column(name, value) for name, value in columns.items()}
     lengths = {name: len(v) for name, v in converted.items() if isinstance(v, array)}
     long = {name: length for name, length in lengths.items() if length != 1}
@@ -98,7 +98,7 @@ def _with_lists(spec, columns, codes, flag, errors):
     scalar = not lengths
     n = next(iter(long.values()), 1)
 
-    if spec.pressure_name == "ALT":
+    if request.pressure_name == "ALT":
         altitude = converted.pop("ALT")
         convert = _altitude_to_pressure(flag, errors)
         if isinstance(altitude, float):
@@ -106,7 +106,7 @@ def _with_lists(spec, columns, codes, flag, errors):
         else:  # the library is asked once for each distinct altitude
             table = {a: convert(a) for a in set(altitude)}
             converted["P"] = array("d", map(table.get, altitude, itertools.repeat(math.nan)))
-    elif spec.pressure_name is None:
+    elif request.pressure_name is None:
         converted["P"] = _model.sea_level_pressure(flag)
 
     def full(value):
@@ -115,12 +115,12 @@ def _with_lists(spec, columns, codes, flag, errors):
     k = len(codes)
     if n == 0:
         return [[] for _ in codes]
-    first, second, pressure = (full(converted[name]) for name in (*spec.names, "P"))
+    first, second, pressure = (full(converted[name]) for name in (*request.names, "P"))
     results = array("d", [math.nan]) * (n * k)
     status = array("i", [0]) * (n * k)
     code_array = array("i", codes)
     rc = _library.library().hygra_eval_batch(
-        spec.state_type, flag, n, _pointer(first, ctypes.c_double), _pointer(second, ctypes.c_double),
+        request.state_type, flag, n, _pointer(first, ctypes.c_double), _pointer(second, ctypes.c_double),
         _pointer(pressure, ctypes.c_double), _pointer(code_array, ctypes.c_int), k,
         _pointer(results, ctypes.c_double), _pointer(status, ctypes.c_int))
     if rc and errors == "raise":
@@ -132,7 +132,7 @@ def _with_lists(spec, columns, codes, flag, errors):
 
 # --- NumPy -----------------------------------------------------------------
 
-def _with_numpy(np, spec, columns, codes, flag, errors):
+def _with_numpy(np, request, columns, codes, flag, errors):
     arrays = {}
     for name, value in columns.items():
         if isinstance(value, (str, bytes)):
@@ -142,17 +142,17 @@ def _with_numpy(np, spec, columns, codes, flag, errors):
         except (TypeError, ValueError):
             raise TypeError(f"{name} must be a number or an array of numbers") from None
 
-    if spec.pressure_name == "ALT":
+    if request.pressure_name == "ALT":
         altitude = arrays.pop("ALT")
         convert = _altitude_to_pressure(flag, errors)
         distinct, where = np.unique(altitude, return_inverse=True)
         pressures = np.array([convert(float(a)) for a in distinct], dtype=np.float64)
         arrays["P"] = pressures[where].reshape(altitude.shape)
-    elif spec.pressure_name is None:
+    elif request.pressure_name is None:
         arrays["P"] = np.float64(_model.sea_level_pressure(flag))
 
     try:
-        first, second, pressure = np.broadcast_arrays(*(arrays[name] for name in (*spec.names, "P")))
+        first, second, pressure = np.broadcast_arrays(*(arrays[name] for name in (*request.names, "P")))
     except ValueError:
         shapes = ", ".join(f"{name} {np.shape(a)}" for name, a in arrays.items())
         raise InvalidArgument(f"the inputs do not broadcast together: {shapes}") from None
@@ -164,7 +164,7 @@ def _with_numpy(np, spec, columns, codes, flag, errors):
     code_array = np.asarray(codes, dtype=np.intc)
     if n:
         rc = _library.library().hygra_eval_batch(
-            spec.state_type, flag, n, first.ctypes.data_as(_double_p), second.ctypes.data_as(_double_p),
+            request.state_type, flag, n, first.ctypes.data_as(_double_p), second.ctypes.data_as(_double_p),
             pressure.ctypes.data_as(_double_p), code_array.ctypes.data_as(_int_p), k,
             results.ctypes.data_as(_double_p), status.ctypes.data_as(_int_p))
         if rc and errors == "raise":
