@@ -7,11 +7,13 @@
 #include <array>
 #include <cmath>
 #include <exception>
+#include <string>
 
 #include "ashrae97/constants.h"
 #include "ashrae97/dew_point_estimate.h"
 #include "ashrae97/horner.h"
 #include "ashrae97/water.h"
+#include "numeric/errors.h"
 #include "numeric/brent_solver.h"
 #include "numeric/powell_minimizer.h"
 #include "numeric/univariate_function.h"
@@ -106,6 +108,27 @@ private:
     double m_w;       // humidity ratio of the air, kg/kg
     bool m_squared;   // return the square of the residual
 };
+
+// The lowest root of the wet-bulb balance f in [lo, hi]. The balance jumps at
+// the triple point, where the condensed water turns from ice to liquid, and a
+// sign change across that jump is no root: each side is searched on its own,
+// the colder first.
+double lowest_balance_root(wetbulb_function& f, double lo, double hi)
+{
+    const double ice_end = std::nextafter(t_triple, 0.0);  // last temperature over ice
+    const bool split = lo < t_triple && t_triple < hi;
+    const double pieces[2][2] = {{lo, split ? ice_end : hi}, {t_triple, hi}};
+    for (int i = 0; i < (split ? 2 : 1); ++i) {
+        const double a = pieces[i][0], b = pieces[i][1];
+        const double fa = f(a), fb = f(b);
+        if (fa * fb <= 0.0) {
+            brent_solver solver(f, 0.0, wet_bulb_relative_tolerance,
+                                brent_solver::default_maximum_iterations);
+            return solver.solve(a, b, fa, fb);
+        }
+    }
+    throw convergence_error(std::string("moistair::twet"));
+}
 
 }  // namespace
 
@@ -264,9 +287,7 @@ double moistair::twet() const
     // a root search between them cannot miss the wet bulb. It also covers dry
     // air, whose dew point sits at the lowest temperature of the model.
     wetbulb_function f(p(), h, w, false);
-    brent_solver solver(f, 0.0, wet_bulb_relative_tolerance,
-                        brent_solver::default_maximum_iterations);
-    return solver.solve(lo, hi);
+    return lowest_balance_root(f, lo, hi);
 }
 
 }  // namespace hygra::ashrae97

@@ -3,18 +3,20 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "ashrae97/constants.h"
+
 
 namespace hygra::ashrae97 {
 
-double search_with_restarts(powell_minimizer& minimizer, double x, double step, double lo,
-                            double hi, const char* message)
+double search_with_restarts(powell_minimizer& minimizer, double x, double step,
+                            const char* message)
 {
     // Each leg evaluates at least twice, so this many legs already exceed the
     // evaluations one solve may make; a search still walking by then is not
     // converging to anything inside the range.
     const unsigned long max_legs = powell_minimizer::default_iterations;
     for (unsigned long leg = 0;; ++leg) {
-        const double d = std::min(hi - x, x - lo);
+        const double d = std::min(t_max - x, x - t_min);
         if (!(d > 0.0) || leg >= max_legs)
             throw std::domain_error(message);
         try {

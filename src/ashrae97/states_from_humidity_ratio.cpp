@@ -103,7 +103,7 @@ double search_temperature(double w, double p, double target, moistair_property p
                                powell_minimizer::default_iterations);
     const double t0 = dew_point_estimate(p, w);
     const double t = search_with_restarts(minimizer, t0, first_step(t0, step, proportional_step),
-                                          t_min, t_max, message);
+                                          message);
     return polish(f, t, message);
 }
 
@@ -155,7 +155,7 @@ void moist_air::at_w_twet(double w, double twet, double p)
     tdry_w_function f(w, p, hs - (ws_wet - w) * hw, &moistair::hm);
     powell_minimizer minimizer(f, powell_minimizer::default_tolerance,
                                powell_minimizer::default_iterations);
-    const double t = search_with_restarts(minimizer, twet, -0.1, t_min, t_max, "moistar::at_w_twet");
+    const double t = search_with_restarts(minimizer, twet, -0.1, "moistar::at_w_twet");
     store_at_w(polish(f, t, "moistar::at_w_twet"), w);
 }
 

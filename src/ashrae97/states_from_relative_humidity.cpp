@@ -84,14 +84,14 @@ double highest_temperature(double rh, double p)
 }
 
 // Dry-bulb temperature at which the property of air of relative humidity rh
-// equals the target, searched from `lo` up to the highest temperature of a gas.
-double solve_temperature(double rh, double p, double target, moistair_property property,
-                         double lo)
+// equals the target, searched from the lowest temperature of the model up to
+// the highest of a gas.
+double solve_temperature(double rh, double p, double target, moistair_property property)
 {
     tdry_rh_function f(rh, p, target, property, false);
     brent_solver solver(f, absolute_tolerance, relative_tolerance,
                         brent_solver::default_maximum_iterations);
-    const double t = solver.solve(lo, highest_temperature(rh, p));
+    const double t = solver.solve(t_min, highest_temperature(rh, p));
     return checked_root(solver, t, target);
 }
 
@@ -109,7 +109,7 @@ void moist_air::at_rh_h(double rh, double h, double p)
 {
     m_p = p;
     check_p(m_p);
-    const double t = solve_temperature(rh, p, h, &moistair::hm, t_min);
+    const double t = solve_temperature(rh, p, h, &moistair::hm);
     store_at_rh(t, rh);
 }
 
@@ -117,7 +117,7 @@ void moist_air::at_rh_s(double rh, double s, double p)
 {
     m_p = p;
     check_p(m_p);
-    const double t = solve_temperature(rh, p, s, &moistair::sm, t_min);
+    const double t = solve_temperature(rh, p, s, &moistair::sm);
     store_at_rh(t, rh);
 }
 
@@ -125,7 +125,7 @@ void moist_air::at_rh_v(double rh, double v, double p)
 {
     m_p = p;
     check_p(m_p);
-    const double t = solve_temperature(rh, p, v, &moistair::vm, t_min);
+    const double t = solve_temperature(rh, p, v, &moistair::vm);
     store_at_rh(t, rh);
 }
 

@@ -60,6 +60,22 @@ TEST(RealGasMixture, WetBulbOfDryAirIsFound)
     EXPECT_GT(dry.twet(), tw);
 }
 
+TEST(RealGasMixture, WetBulbOfDryAirNearFreezingBalancesItsEnergy)
+{
+    // Dry air from 4 to 16 degC has its wet bulb near 0 degC. The search runs
+    // from the lowest temperature to the dry bulb, across the triple point where
+    // the balance jumps: the answer must be a root, not the jump.
+    for (double t = 277.15; t <= 289.15; t += 1.0) {
+        const moistair dry(t, atm, 0.0);
+        const double tw = dry.twet();
+        double ws, xws, xas;
+        virial(tw, atm).efactor(ws, xws, xas);
+        const double balance = dry.hm() + ws * water(tw).hw() - moistair(tw, atm, xws).hm();
+        EXPECT_NEAR(balance, 0.0, 1e-6) << t << " K: wet bulb " << tw;
+        EXPECT_LT(tw, t);
+    }
+}
+
 TEST(RealGasMixture, WetBulbLiesBetweenDewPointAndDryBulb)
 {
     for (double t : {233.15, 263.15, 293.15, 313.15, 343.15}) {
