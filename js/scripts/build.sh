@@ -5,6 +5,8 @@
 #                    copied to dist/hygra.mjs and dist/hygra.wasm;
 #   ../build-native  the native shared library and test/native/reference.c
 #                    linked against it (the values the tests compare with);
+#                    HYGRA_NATIVE_BUILD names another native build folder
+#                    to use instead (continuous integration passes its own);
 #   ../web/hygra/    the package and its module beside the calculator page.
 set -euo pipefail
 js=$(cd "$(dirname "$0")/.." && pwd)
@@ -24,17 +26,18 @@ cmake --build "$root/build-wasm" -j2 --target hygra_wasm
 mkdir -p "$js/dist"
 cp -p "$root/build-wasm/hygra.mjs" "$root/build-wasm/hygra.wasm" "$js/dist/"
 
-if [ ! -f "$root/build-native/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$root/build-native" -DCMAKE_BUILD_TYPE=Release \
+native=$(realpath -m "${HYGRA_NATIVE_BUILD:-$root/build-native}")
+if [ ! -f "$native/CMakeCache.txt" ]; then
+  cmake -S "$root" -B "$native" -DCMAKE_BUILD_TYPE=Release \
         -DHYGRA_BUILD_TESTS=OFF -DHYGRA_BUILD_BENCHMARKS=OFF >/dev/null
 fi
-cmake --build "$root/build-native" -j2 --target hygra
-reference="$root/build-native/hygra_reference"
+cmake --build "$native" -j2 --target hygra
+reference="$native/hygra_reference"
 if [ ! -x "$reference" ] || [ "$js/test/native/reference.c" -nt "$reference" ] \
-   || [ "$root/build-native/libhygra.so" -nt "$reference" ]; then
+   || [ "$native/libhygra.so" -nt "$reference" ]; then
   cc -std=c99 -O2 -Wall -Wextra -Werror -D_POSIX_C_SOURCE=199309L -I"$root/include" \
      "$js/test/native/reference.c" -o "$reference" \
-     -L"$root/build-native" -lhygra -Wl,-rpath,"$root/build-native"
+     -L"$native" -lhygra -Wl,-rpath,"$native"
 fi
 
 # The page loads the package from its own folder, so that web/ alone is a site.

@@ -1,9 +1,14 @@
 // The native library's answers, from test/native/reference.c (built by
 // scripts/build.sh), for comparing the WebAssembly module with.
 import { spawnSync } from 'node:child_process';
+import { resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
-export const referenceProgram = fileURLToPath(new URL('../../build-native/hygra_reference', import.meta.url));
+// In the native build folder that scripts/build.sh used (HYGRA_NATIVE_BUILD or ../build-native).
+const nativeBuild = process.env.HYGRA_NATIVE_BUILD
+  ? resolve(process.env.HYGRA_NATIVE_BUILD)
+  : fileURLToPath(new URL('../../build-native', import.meta.url));
+export const referenceProgram = `${nativeBuild}/hygra_reference`;
 
 function ask(lines) {
   const run = spawnSync(referenceProgram, { input: `${lines.join('\n')}\n`, encoding: 'utf8', maxBuffer: 1 << 28 });
