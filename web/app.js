@@ -13,21 +13,20 @@ const inputWords = {
   W: 'humidity ratio', HM: 'enthalpy', SM: 'entropy', VM: 'specific volume',
 };
 
-// Factors from SI to inch-pound of what the form holds, to carry typed values
-// across a change of units (temperatures are converted as temperatures).
-const toIP = {
-  HM: 0.42992261392949266, // kJ/kg to Btu/lb
-  SM: 0.42992261392949266 / 1.8, // kJ/(kg K) to Btu/(lb degF)
-  VM: 16.01846443340014, // m3/kg to ft3/lb
-  P: 14.5038, // bar to psi
-  ALT: 3.280839895013123, // m to ft
-};
+// Across a change of units a state is carried by its dry bulb (a change of
+// scale), its humidity ratio (the same in both systems) and its pressure (in
+// the ratio of the library's two sea-level pressures); the pair's inputs are
+// then read from it in the new units.
+const FEET_PER_METRE = 1 / 0.3048; // the international foot
 const temperatures = new Set(['TDB', 'TWB', 'TDEW']);
 
-function convert(name, value, units) {
-  if (temperatures.has(name)) return units === 'IP' ? value * 1.8 + 32 : (value - 32) / 1.8;
-  const factor = toIP[name] ?? 1;
-  return units === 'IP' ? value * factor : value / factor;
+function convertTemperature(t, units) {
+  return units === 'IP' ? t * 1.8 + 32 : (t - 32) / 1.8;
+}
+
+function convertPressure(p, units) {
+  const psiPerBar = pressureAt(0, 'IP') / pressureAt(0, 'SI');
+  return units === 'IP' ? p * psiPerBar : p / psiPerBar;
 }
 
 function inputUnit(name, units) {
@@ -56,7 +55,12 @@ function setup() {
   for (const p of properties()) {
     const row = body.insertRow();
     row.dataset.name = p.name;
-    row.insertCell().textContent = p.name;
+    const name = row.insertCell();
+    name.append(p.name);
+    const meaning = document.createElement('small'); // shown under the name on a narrow screen
+    meaning.className = 'meaning-inline';
+    meaning.textContent = p.meaning;
+    name.append(meaning);
     row.insertCell().textContent = p.meaning;
     for (const which of ['value1', 'value2']) {
       const cell = row.insertCell();
@@ -151,7 +155,7 @@ function compute() {
   }
   lastCsv = states[0] ? csv(properties(), columns.slice(0, wanted.length), units) : '';
   $('copy').disabled = !states[0];
-  if (states[0]) lastStates = states;
+  lastStates = states;
 
   const points = states.filter(Boolean).map((s, i) => ({ tdb: s.TDB, w: s.W, label: String(states.indexOf(s) + 1) }));
   const pressure = states.find(Boolean)?.pressure ?? pressureOrNull();
@@ -192,15 +196,38 @@ function pairChanged() {
   compute();
 }
 
-// New units: the typed values are converted, so they stay the same states.
+// New units: the states shown are kept and their inputs given in the new units.
 function unitsChanged() {
   const units = form.units();
   const [first, second] = PAIRS[form.pair()];
-  const fields = [['first', first], ['second', second], ['first2', first], ['second2', second], ['pressure', form.pressureKind()]];
-  for (const [id, name] of fields) {
-    const value = Number($(id).value.trim());
-    if ($(id).value.trim() !== '' && Number.isFinite(value)) $(id).value = inputNumber(convert(name, value, units));
+  const kind = form.pressureKind();
+  const typed = Number($('pressure').value.trim());
+  if ($('pressure').value.trim() !== '' && Number.isFinite(typed)) {
+    const altitude = units === 'IP' ? typed * FEET_PER_METRE : typed / FEET_PER_METRE;
+    $('pressure').value = inputNumber(kind === 'ALT' ? altitude : convertPressure(typed, units));
   }
+  ['', '2'].forEach((suffix, i) => {
+    const state = lastStates[i];
+    if (!state || state.units === units) {
+      // No state to carry: temperatures change scale, the rest stays as typed.
+      for (const [id, name] of [[`first${suffix}`, first], [`second${suffix}`, second]]) {
+        const value = Number($(id).value.trim());
+        if (temperatures.has(name) && $(id).value.trim() !== '' && Number.isFinite(value)) {
+          $(id).value = inputNumber(convertTemperature(value, units));
+        }
+      }
+      return;
+    }
+    try {
+      const carried = new State({
+        TDB: convertTemperature(state.TDB, units), W: state.W, P: convertPressure(state.pressure, units), units,
+      });
+      $(`first${suffix}`).value = inputNumber(carried.get(first));
+      $(`second${suffix}`).value = inputNumber(carried.get(second));
+    } catch {
+      // a state that cannot be carried leaves its fields as typed
+    }
+  });
   labels();
   compute();
 }

@@ -140,6 +140,12 @@ test('an input outside the range shows the library\'s message and no values', as
   assert.ok(Object.values(await tableValues()).every((v) => v === ''));
   assert.equal(await page.$eval('#copy', (b) => b.disabled), true);
   await page.screenshot({ path: `${shots}desktop-out-of-range.png`, fullPage: true });
+  // A change of units carries what was typed: 400 degC is 752 degF, still too hot.
+  await page.click('input[name=units][value=IP]');
+  assert.equal(await field('first'), 752);
+  assert.match(await page.$eval('#message', (m) => m.textContent), /^Dry-bulb temperature 752 degF is above .* 701\.6 degF$/);
+  await page.click('input[name=units][value=SI]');
+  assert.equal(await field('first'), 400);
   await typeInto('#first', '2O');
   assert.match(await page.$eval('#message', (m) => m.textContent), /"2O" is not a number/);
   await typeInto('#first', '24');
@@ -171,14 +177,23 @@ test('copy as CSV gives every property to full precision', async () => {
 });
 
 test('on a phone-sized screen everything fits the width', async () => {
-  await page.setViewport({ width: 390, height: 844, isMobile: true, hasTouch: true, deviceScaleFactor: 2 });
-  await new Promise((resolve) => setTimeout(resolve, 300));
-  const widths = await page.evaluate(() => ({
+  const phone = await chromium.browser.newPage();
+  phone.on('pageerror', (error) => pageErrors.push(error.message));
+  await phone.setViewport({ width: 390, height: 844, isMobile: true, hasTouch: true, deviceScaleFactor: 2 });
+  await phone.goto(server.url, { waitUntil: 'load' });
+  await phone.waitForSelector('body[data-ready=true]', { timeout: 30000 });
+  await phone.tap('#process');
+  await phone.click('#first2', { clickCount: 3 });
+  await phone.keyboard.type('32');
+  const widths = await phone.evaluate(() => ({
     page: document.documentElement.scrollWidth,
     chart: document.querySelector('#chart svg').getBoundingClientRect().width,
+    points: document.querySelectorAll('#chart circle.point').length,
   }));
   assert.ok(widths.page <= 390, `the page is ${widths.page} px wide`);
   assert.ok(widths.chart > 300 && widths.chart <= 390);
-  await page.screenshot({ path: `${shots}phone.png`, fullPage: true });
+  assert.equal(widths.points, 2);
+  await phone.screenshot({ path: `${shots}phone.png`, fullPage: true });
+  await phone.close();
   assert.deepEqual(pageErrors, []);
 });
