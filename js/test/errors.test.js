@@ -39,6 +39,16 @@ test('a state the library refuses throws its typed error with the native message
   assert.equal(new State({ TDB: 20, RH: 0.5 }).TDB, 20);
 });
 
+test('many failing calls in a row, of every kind, leave the module working', () => {
+  const reference = new State({ TDB: 20, RH: 0.5 }).toObject();
+  for (let i = 0; i < 3000; ++i) {
+    assert.throws(() => new State({ TDB: 400 + i, RH: 0.5 }), OutOfRange);
+    assert.throws(() => new State({ TDB: 20, TWB: 25 + i * 1e-3 }), OutOfRange);
+    assert.ok(Number.isNaN(props('W', { TDB: [20 + i * 1e-6, -200], RH: 0.5, errors: 'nan' })[1]));
+  }
+  assert.deepEqual(new State({ TDB: 20, RH: 0.5 }).toObject(), reference);
+});
+
 test('states whose searches recover from a failure inside still succeed, as natively', () => {
   // Dry cold air: the searches catch their solvers' errors on the way to the answer.
   const cases = [[1, 0, -15, 0.02, 1.01325], [1, 0, -60, 0.01, 1.01325], [7, 0, 0.0001, -30, 1.01325]];
