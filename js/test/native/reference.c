@@ -43,7 +43,7 @@ int main(void)
         long count;
         double first, second, pressure, altitude, value = 0;
         if (sscanf(line, "%15s", command) != 1)
-            continue;
+            command[0] = '\0'; /* a blank line is answered too, so that answers keep their lines */
         if (strcmp(command, "eval") == 0
             && sscanf(line, "%*s %d %d %lf %lf %lf", &type, &units, &first, &second, &pressure) == 5) {
             for (int code = 0; code < HYGRA_PROPERTY_COUNT; ++code) {
