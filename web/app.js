@@ -157,6 +157,8 @@ function compute() {
   $('copy').disabled = !states[0];
   lastStates = states;
 
+  $('process-summary').textContent = states[0] && states[1] ? processSummary(states[0], states[1]) : '';
+
   const points = states.filter(Boolean).map((s, i) => ({ tdb: s.TDB, w: s.W, label: String(states.indexOf(s) + 1) }));
   const pressure = states.find(Boolean)?.pressure ?? pressureOrNull();
   if (pressure !== null) {
@@ -168,6 +170,16 @@ function compute() {
       $('chart-caption').textContent = `No chart: ${error.message}`;
     }
   }
+}
+
+// What the process does, per mass of dry air: the changes of dry bulb, humidity ratio and enthalpy.
+function processSummary(from, to) {
+  const units = from.units;
+  const change = (value, digits) => `${value >= 0 ? '+' : '−'}${Math.abs(value).toFixed(digits)}`;
+  const wScale = units === 'IP' ? 7000 : 1000; // grains per lb, g per kg
+  return `From 1 to 2: dry bulb ${change(to.TDB - from.TDB, 2)} ${prettyUnit(propertyInfo('TDB').unit(units))}, `
+    + `humidity ratio ${change((to.W - from.W) * wScale, 2)} ${units === 'IP' ? 'gr/lb' : 'g/kg'}, `
+    + `enthalpy ${change(to.HM - from.HM, 2)} ${prettyUnit(propertyInfo('HM').unit(units))} of dry air.`;
 }
 
 function pressureOrNull() {

@@ -160,6 +160,10 @@ test('a process between two states: both columns native, an arrow on the chart',
   await assertNative('state 2 of the process', { column: 2, suffix: '2' });
   assert.equal(await page.$$eval('#chart circle.point', (c) => c.length), 2);
   assert.equal(await page.$$eval('#chart line.process', (l) => l.length), 1);
+  const [one, two] = [await tableValues(1), await tableValues(2)];
+  const summary = await page.$eval('#process-summary', (p) => p.textContent);
+  const dh = Number(two.HM) - Number(one.HM);
+  assert.ok(summary.includes(`enthalpy ${dh >= 0 ? '+' : '−'}${Math.abs(dh).toFixed(2)} kJ/kg of dry air`), summary);
   await page.screenshot({ path: `${shots}desktop-process.png`, fullPage: true });
 });
 
