@@ -17,7 +17,14 @@ packages=(
   libpng-dev                # chart tests: decoding the PNG
   pkg-config                # the package test: building a client with pkg-config
   clang libclang-rt-14-dev  # continuous integration: libFuzzer and the sanitizers' runtimes
+  emscripten                # the WebAssembly build of the JavaScript package (js/)
+  nodejs                    # the JavaScript package's tests (node --test)
+  chromium                  # the calculator page's tests (web/), run headless
 )
+# npm comes with some builds of nodejs; Debian's own npm package only where it did not.
+if ! command -v npm >/dev/null 2>&1; then
+  packages+=(npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
