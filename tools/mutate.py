@@ -126,13 +126,17 @@ def matching_paren(text, open_at):
 
 
 def nudge_last_digit(literal):
-    """The literal with the last digit of its mantissa moved by one."""
+    """The literal with the last digit of its mantissa moved by one; where that
+    does not change the double (a constant written to 17 digits), the digit
+    before it, and so on, so that the mutant is never the same number."""
     mantissa_end = re.search(r"[eE]", literal)
     end = mantissa_end.start() if mantissa_end else len(literal)
     for i in range(end - 1, -1, -1):
         if literal[i].isdigit():
             digit = int(literal[i])
-            return literal[:i] + str(digit + 1 if digit < 9 else digit - 1) + literal[i + 1:]
+            nudged = literal[:i] + str(digit + 1 if digit < 9 else digit - 1) + literal[i + 1:]
+            if float(nudged) != float(literal):
+                return nudged
     return literal
 
 
@@ -344,13 +348,14 @@ def main():
                     help="seconds a mutant's tests may run (default: 5x the unmutated run, at least 20)")
     ap.add_argument("--budget", type=float, default=3600,
                     help="stop starting mutants after this many seconds (default 3600)")
-    ap.add_argument("--results", default="mutation-results.jsonl",
-                    help="JSON lines of outcomes; a run resumes from it")
+    ap.add_argument("--results", help="JSON lines of outcomes, which a run resumes from "
+                    "(default: mutation-results.jsonl in the build folder)")
     ap.add_argument("--report", action="store_true", help="print the tables of the results file only")
     ap.add_argument("--list", action="store_true", help="print the sampled mutants, run nothing")
     args = ap.parse_args()
 
-    results = Path(args.results).resolve()
+    build_dir = Path(args.build).resolve()
+    results = Path(args.results).resolve() if args.results else build_dir / "mutation-results.jsonl"
     done = load_results(results)
     if args.report:
         report(done)
@@ -370,7 +375,7 @@ def main():
             print(m.describe())
         return 0
 
-    build_dir = Path(args.build).resolve()
+    build_dir.mkdir(parents=True, exist_ok=True)
     restorer = Restorer(results.with_suffix(".backup.json"))
     restorer.recover()
 

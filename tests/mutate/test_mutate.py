@@ -38,8 +38,10 @@ class Operators(unittest.TestCase):
         self.assertEqual(kinds(source), set())
 
     def test_a_nine_is_nudged_down_and_the_exponent_kept(self):
-        self.assertEqual(mutate.nudge_last_digit("0.6219779385109357"), "0.6219779385109358")
+        self.assertEqual(mutate.nudge_last_digit("0.0099"), "0.0098")
         self.assertEqual(mutate.nudge_last_digit("1.9e-5"), "1.8e-5")
+        # 4.1887902047863906 is the same double: the digit before moves instead.
+        self.assertEqual(mutate.nudge_last_digit("4.1887902047863905"), "4.1887902047863915")
 
     def test_apply_changes_only_the_mutated_text(self):
         source = "a = b < c;\nd = e < f;\n"
