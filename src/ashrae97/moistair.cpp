@@ -140,14 +140,17 @@ double moistair::w() const
 
 moistair::mixture_coefficients moistair::mixture(bool with_derivatives) const
 {
-    const virial_coefficients c = coefficients();
+    virial_coefficients c, d;
+    if (with_derivatives)
+        coefficients_and_derivatives(c, d);
+    else
+        c = coefficients();
     const double xa = m_xa, xw = m_xw;
     mixture_coefficients m{};
     m.bm = xa * xa * c.baa + 2.0 * xa * xw * c.baw + xw * xw * c.bww;
     m.cm = xa * xa * xa * c.caaa + 3.0 * xa * xa * xw * c.caaw + 3.0 * xa * xw * xw * c.caww +
            xw * xw * xw * c.cwww;
     if (with_derivatives) {
-        const virial_coefficients d = derivatives();
         m.dbm = xa * xa * d.baa + 2.0 * xa * xw * d.baw + xw * xw * d.bww;
         m.dcm = xa * xa * xa * d.caaa + 3.0 * xa * xa * xw * d.caaw + 3.0 * xa * xw * xw * d.caww +
                 xw * xw * xw * d.cwww;
