@@ -3,6 +3,7 @@
 // relative humidity and dew point give it in closed form, the other properties
 // by a root search over the mole fraction.
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "ashrae97/checked_root.h"
@@ -10,6 +11,7 @@
 #include "ashrae97/moist_air.h"
 #include "ashrae97/moistair.h"
 #include "ashrae97/saturation.h"
+#include "ashrae97/secant_search.h"
 #include "ashrae97/water.h"
 #include "numeric/brent_solver.h"
 #include "numeric/univariate_function.h"
@@ -101,14 +103,81 @@ private:
     double m_scale;                            // mole fraction at u = 1
 };
 
-// Root of f in mole fraction over the whole gas range at (t, p).
+// Evaluations the secant search from an estimate may make before the bracketed
+// search over the whole gas range takes over.
+constexpr int estimate_search_evaluations = 12;
+// the second point of the secant search lies this fraction of the mole
+// fraction, plus this fraction of the largest mole fraction, from the estimate
+constexpr double secant_relative_step = 1e-4;
+constexpr double secant_floor_step = 1e-7;
+// an estimate above this fraction of the saturation pressure over p may be a
+// saturated state, which lies a little higher, at the gas limit
+constexpr double near_saturation = 0.98;
+
+// Root of f in mole fraction over the whole gas range at (t, p). The search
+// starts from the estimate x0 (a mole fraction from the ideal-gas closed forms)
+// with secant steps, first below the saturation pressure over p, a mole fraction
+// the gas always reaches (the enhancement factor is at least 1), then up to
+// the gas limit. Where no root is confirmed that way, the bracketed search over
+// the whole range decides, with its guarantees and its failures.
 double solve_mole_fraction(univariate_function<double, double>& f, double t, double p,
-                           double abs_tol, double rel_tol)
+                           double abs_tol, double rel_tol, double x0)
 {
+    const double pws = water(t).pws();
+    const double reached = std::min(1.0 - dry_air_floor, pws / p);
+    const auto accepted = [](const secant_result& r) {
+        return r.found && std::fabs(r.fx) <= residual_tolerance + residual_floor;
+    };
+    if (reached > 0.0 && std::isfinite(x0)) {
+        const double step = secant_relative_step * std::max(0.0, x0) + secant_floor_step * reached;
+        // An estimate close to saturation searches up to the gas limit at once.
+        const bool whole = x0 >= near_saturation * reached;
+        const double hi = whole ? gas_mole_fraction_limit(t, p) : reached;
+        const secant_result r =
+            secant_search(f, 0.0, hi, x0, step, abs_tol * hi, rel_tol, estimate_search_evaluations);
+        if (accepted(r))
+            return r.x;
+        if (!whole) {
+            const double limit = gas_mole_fraction_limit(t, p);
+            const secant_result above = secant_search(f, reached, limit, reached, -step, abs_tol * limit,
+                                                      rel_tol, estimate_search_evaluations);
+            if (accepted(above))
+                return above.x;
+        }
+    }
     const double limit = gas_mole_fraction_limit(t, p);
     scaled_fraction g(f, limit);
     brent_solver solver(g, abs_tol, rel_tol, brent_solver::default_maximum_iterations);
     return checked_root(solver, solver.solve(0.0, 1.0), 1.0) * limit;
+}
+
+// Ideal-gas humidity ratios (kg/kg) at dry bulb tc (degC), turned into a
+// mole-fraction estimate for the searches.
+// dry air and vapour: cp of dry air, kJ/(kg K); latent heat at 0 degC, kJ/kg; cp of vapour
+constexpr double ideal_cp_air = 1.006;
+constexpr double ideal_latent_heat = 2501.0;
+constexpr double ideal_cp_vapour = 1.86;
+// gas constant of dry air, J/(kg K), and the ratio of the molar masses' inverse
+constexpr double ideal_r_air = 287.042;
+constexpr double ideal_vapour_volume_factor = 1.607858;
+
+double xw_estimate(double w)
+{
+    if (!(w > 0.0))
+        return 0.0;
+    return w / (mass_ratio + w);
+}
+
+// Enthalpy h (kJ/kg dry air) at tc: h = 1.006 t + W (2501 + 1.86 t).
+double xw_from_ideal_enthalpy(double tc, double h)
+{
+    return xw_estimate((h - ideal_cp_air * tc) / (ideal_latent_heat + ideal_cp_vapour * tc));
+}
+
+// Specific volume v (m3/kg dry air) at T (K) and p (Pa): v = Ra T (1 + 1.6078 W) / p.
+double xw_from_ideal_volume(double t, double p, double v)
+{
+    return xw_estimate((v * p / (ideal_r_air * t) - 1.0) / ideal_vapour_volume_factor);
 }
 
 }  // namespace
@@ -131,14 +200,17 @@ void moist_air::at_tdry_h(double tdry, double h, double p)
 {
     begin_at_tdry(tdry, p);
     xw_function f(tdry, p, h, &moistair::hm);
-    m_xw = solve_mole_fraction(f, tdry, p, tight_absolute_tolerance, tight_relative_tolerance);
+    m_xw = solve_mole_fraction(f, tdry, p, tight_absolute_tolerance, tight_relative_tolerance,
+                               xw_from_ideal_enthalpy(tdry - t_ice, h));
 }
 
 void moist_air::at_tdry_s(double tdry, double s, double p)
 {
     begin_at_tdry(tdry, p);
     xw_function f(tdry, p, s, &moistair::sm);
-    m_xw = solve_mole_fraction(f, tdry, p, tight_absolute_tolerance, tight_relative_tolerance);
+    // No closed form: half of saturation, about the middle of the humid range.
+    m_xw = solve_mole_fraction(f, tdry, p, tight_absolute_tolerance, tight_relative_tolerance,
+                               0.5 * std::min(1.0, water(tdry).pws() / p));
 }
 
 void moist_air::at_tdry_v(double tdry, double v, double p)
@@ -146,7 +218,7 @@ void moist_air::at_tdry_v(double tdry, double v, double p)
     begin_at_tdry(tdry, p);
     xw_function f(tdry, p, v, &moistair::vm);
     m_xw = solve_mole_fraction(f, tdry, p, brent_solver::default_absolute_tolerance,
-                               brent_solver::default_relative_tolerance);
+                               brent_solver::default_relative_tolerance, xw_from_ideal_volume(tdry, p, v));
 }
 
 void moist_air::at_tdry_tdew(double tdry, double tdew, double p)
@@ -173,8 +245,13 @@ void moist_air::at_tdry_twet(double tdry, double twet, double p)
     const double hw = twet < t_ice ? h2o.hw() : h2o.hl();
     const double hs = moistair(twet, p, xws_wet).hm();
     twet_function f(tdry, p, hs - ws_wet * hw, hw);
+    // The psychrometer equation of ideal gases, for ice and liquid alike: the
+    // water evaporated at the wet bulb takes up the heat the air gives cooling to it.
+    const double tc = tdry - t_ice, twc = twet - t_ice;
+    const double w0 = ((ideal_latent_heat + ideal_cp_vapour * twc - hw) * ws_wet - ideal_cp_air * (tc - twc)) /
+                      (ideal_latent_heat + ideal_cp_vapour * tc - hw);
     m_xw = solve_mole_fraction(f, tdry, p, brent_solver::default_absolute_tolerance,
-                               brent_solver::default_relative_tolerance);
+                               brent_solver::default_relative_tolerance, xw_estimate(w0));
 }
 
 }  // namespace hygra::ashrae97
