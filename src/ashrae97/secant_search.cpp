@@ -5,6 +5,13 @@
 
 namespace hygra::ashrae97 {
 
+namespace {
+
+// a residual (relative to its target) this small is zero but for rounding
+constexpr double rounding_residual = 1e-13;
+
+}  // namespace
+
 secant_result secant_search(univariate_function<double, double>& f, double lo, double hi, double x0,
                             double step, double abs_tol, double rel_tol, int max_evaluations)
 {
@@ -45,6 +52,9 @@ secant_result secant_search(univariate_function<double, double>& f, double lo, d
             // False position on the bracket, halving the residual kept at the end
             // that stayed twice (Illinois), so that both ends move.
             x = b - fb * (b - a) / (fb - fa);
+            // A step that rounds onto an end: that end is the root to rounding.
+            if (x == a || x == b)
+                return {true, x, x == a ? fa : fb};
             if (!(x > a && x < b))
                 x = 0.5 * (a + b);
         } else {
@@ -56,7 +66,12 @@ secant_result secant_search(univariate_function<double, double>& f, double lo, d
                 // from such a step, and the same end twice means the root is
                 // beyond it.
                 x = x < lo ? lo : hi;
-                if (++edges > 2 || x == x1)
+                // The root lies beyond the end just evaluated: the end itself
+                // is the root if its residual vanishes but for rounding (dry
+                // air, whose root may round to a hair below no water at all).
+                if (x == x1)
+                    return std::fabs(f1) <= rounding_residual ? secant_result{true, x1, f1} : none;
+                if (++edges > 2)
                     return none;
                 held = true;
             }

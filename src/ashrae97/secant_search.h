@@ -16,8 +16,10 @@ struct secant_result {
     double fx;   // the residual at the last point evaluated, next to the root
 };
 
-// Root of f in [lo, hi] from the estimate x0, with the first secant step
-// through x0 + step. Stops when a step, or the bracket, is within
+// Root of f (a residual relative to its target) in [lo, hi] from the estimate
+// x0, with the first secant step through x0 + step. An end of [lo, hi] where
+// the residual is zero but for rounding, and beyond which the root lies, is
+// taken as the root. Stops when a step, or the bracket, is within
 // abs_tol + rel_tol |x|; gives up (found = false) when a step leaves [lo, hi]
 // twice without a sign change, on a NaN, or after max_evaluations.
 secant_result secant_search(univariate_function<double, double>& f, double lo, double hi, double x0,
