@@ -141,7 +141,9 @@ double moistair::w() const
 moistair::mixture_coefficients moistair::mixture(bool with_derivatives) const
 {
     virial_coefficients c, d;
-    if (with_derivatives)
+    if (m_given != nullptr)
+        c = *m_given, d = *m_given_derivatives;
+    else if (with_derivatives)
         coefficients_and_derivatives(c, d);
     else
         c = coefficients();

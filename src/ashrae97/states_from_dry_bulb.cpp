@@ -41,10 +41,11 @@ public:
     xw_function(double tdry, double p, double target, moistair_property property)
         : m_tdry(tdry), m_p(p), m_target(target), m_property(property)
     {
+        virial(tdry, p).coefficients_and_derivatives(m_c, m_d);
     }
     double operator()(const double& xw) override
     {
-        const double value = (moistair(m_tdry, m_p, xw).*m_property)();
+        const double value = (moistair(m_tdry, m_p, xw, m_c, m_d).*m_property)();
         // A target of exactly zero (the enthalpy of dry air at 0 degC, say) has
         // no relative residual: use the absolute one.
         return m_target == 0.0 ? -value : (m_target - value) / m_target;
@@ -55,6 +56,7 @@ private:
     double m_p;                    // total pressure, Pa
     double m_target;               // value the property must take
     moistair_property m_property;  // the mixture property matched
+    virial_coefficients m_c, m_d;  // virial coefficients at the dry bulb, and their derivatives
 };
 
 // Residual of the wet-bulb energy balance h(tdry, W) + (Ws* - W) hw* = hs* as a
@@ -64,10 +66,11 @@ public:
     twet_function(double tdry, double p, double target, double hw)
         : m_tdry(tdry), m_p(p), m_target(target), m_hw(hw)
     {
+        virial(tdry, p).coefficients_and_derivatives(m_c, m_d);
     }
     double operator()(const double& xw) override
     {
-        const double h = moistair(m_tdry, m_p, xw).hm();
+        const double h = moistair(m_tdry, m_p, xw, m_c, m_d).hm();
         const double xa = 1.0 - xw;
         const double w = xa != 0.0 ? mass_ratio * xw / xa : 0.0;
         const double balance = h - w * m_hw;
@@ -79,6 +82,7 @@ private:
     double m_p;       // total pressure, Pa
     double m_target;  // hs* - Ws* hw*, kJ per kg dry air
     double m_hw;      // enthalpy of the condensed water at the wet bulb, kJ/kg
+    virial_coefficients m_c, m_d;  // virial coefficients at the dry bulb, and their derivatives
 };
 
 // Largest mole fraction of water vapour at which moist air at (t, p) is still
