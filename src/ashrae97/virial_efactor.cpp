@@ -40,10 +40,6 @@ constexpr double henry_tau_scale = 1000.0;
 constexpr double efactor_tolerance = 1e-8;
 // ...or after this many passes, keeping the last value without an error.
 constexpr int efactor_max_passes = 100;
-// The pass that would only confirm convergence is skipped when the change it
-// would show, predicted from the ratio of the last two, is this far below the
-// tolerance.
-constexpr double efactor_skip_margin = 0.01;
 
 double log10_henry(const henry_fit& g, double tau)
 {
@@ -123,25 +119,16 @@ void virial::efactor(double& ws, double& xws, double& xas, int& passes) const
         return c0 + std::log(1.0 - beta_p * x) + x2 * b2 + k2 * q;
     };
 
-    // Fixed-point passes x -> 1 - f(x) pws / p from f = 1. The map contracts
-    // by a nearly constant ratio, read from two successive changes of f: once
-    // the change still to come is below the tolerance, the pass that would
-    // only confirm it is skipped.
+    // Fixed-point passes x -> 1 - f(x) pws / p from f = 1.
     double x = std::min(1.0, std::max(0.0, 1.0 - pws / p));  // mole fraction of dry air
     double f = 1.0;
     double f_old = 1.0;
-    double change_old = NAN;
     while (passes < efactor_max_passes) {
         ++passes;
         f = std::exp(ln_f_at(x));
         x = 1.0 - f * pws / p;
-        const double change = std::fabs(f - f_old);
-        if (change < efactor_tolerance)
+        if (std::fabs(f - f_old) < efactor_tolerance)
             break;
-        // The next change is about change * change / change_old.
-        if (change * change < efactor_tolerance * efactor_skip_margin * change_old)
-            break;
-        change_old = change;
         f_old = f;
     }
     xas = x;
