@@ -4,9 +4,11 @@
 
 #include <cctype>
 #include <iostream>
+#include <sstream>
 
 #include <CLI/CLI.hpp>
 
+#include "checked_output.h"
 #include "hygra.h"
 #include "numbers.h"
 #include "state_selection.h"
@@ -350,7 +352,11 @@ std::optional<int> parse_arguments(int argc, char** argv, options& out)
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& e) {
-        return app.exit(e);  // --help or --version, printed on standard output
+        // --help or --version, on standard output through a checked write.
+        std::ostringstream text;
+        const int status = app.exit(e, text, std::cerr);
+        write_checked(stdout, text.str());
+        return status;
     } catch (const CLI::ParseError& e) {
         std::cerr << "hygra: " << e.what() << "\nRun hygra --help for the usage.\n";
         return exit_usage;

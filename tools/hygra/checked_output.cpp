@@ -34,13 +34,13 @@ void flush_checked(std::FILE* out)
 
 void close_standard_output()
 {
+    // stdout first: std::cout writes through it, and flushing std::cout would
+    // flush stdout and lose the reason of a failure.
+    flush_checked(stdout);
     errno = 0;
     std::cout.flush();
-    const bool stream_ok = static_cast<bool>(std::cout);
-    const int stream_reason = errno;
-    flush_checked(stdout);
-    if (!stream_ok)
-        fail(stream_reason);
+    if (!std::cout)
+        fail(errno);
     errno = 0;
     if (std::fclose(stdout) != 0)
         fail(errno);

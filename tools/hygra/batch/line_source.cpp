@@ -4,6 +4,8 @@
 // swallowing the lines after it.
 #include "batch/line_source.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 #include <new>
@@ -56,7 +58,7 @@ bool is_blank(const std::string& s)
 }  // namespace
 
 line_source::line_source(std::FILE* in, std::string what, char delimiter)
-    : in_(in), what_(std::move(what)), delimiter_(delimiter), block_(1 << 16)
+    : fd_(fileno(in)), what_(std::move(what)), delimiter_(delimiter), block_(1 << 16)
 {
     if (csv_init(&parser_, 0) != 0)
         throw std::bad_alloc();
@@ -66,24 +68,24 @@ line_source::~line_source() { csv_free(&parser_); }
 
 bool line_source::fill()
 {
+    // read(2) rather than fread: it returns what a pipe holds at once, so
+    // rows are computed as they arrive and a signal is seen while waiting.
     begin_ = end_ = 0;
     while (!eof_) {
-        errno = 0;
-        end_ = std::fread(block_.data(), 1, block_.size(), in_);
-        if (end_ > 0)
+        const ssize_t n = ::read(fd_, block_.data(), block_.size());
+        if (n > 0) {
+            end_ = static_cast<std::size_t>(n);
             return true;
-        if (!std::ferror(in_)) {
+        }
+        if (n == 0) {
             eof_ = true;
             break;
         }
         const int reason = errno;
-        std::clearerr(in_);
         if (stop_requested())
             return false;
-        if (reason != EINTR) {
-            throw usage_error(what_ + " could not be read: " +
-                              (reason != 0 ? std::strerror(reason) : "read error"));
-        }
+        if (reason != EINTR)
+            throw usage_error(what_ + " could not be read: " + std::strerror(reason));
     }
     return false;
 }

@@ -26,7 +26,8 @@ struct input_row {
 
 class line_source {
 public:
-    // `what` names the input in messages ("the batch input"); `delimiter` is
+    // Nothing must have been read from `in` through stdio. `what` names the
+    // input in messages ("the batch input"); `delimiter` is
     // the field separator, or 0 to take it from the first line (',' unless the
     // first line has none and has ';' or a tab).
     line_source(std::FILE* in, std::string what, char delimiter);
@@ -46,7 +47,7 @@ private:
     bool fill();
     void split(input_row& row);
 
-    std::FILE* in_;
+    int fd_;  // the descriptor of the input, read directly
     std::string what_;
     char delimiter_;
     csv_parser parser_;
