@@ -138,7 +138,7 @@ TEST(BatchInputFaults, ReasonsAreCountedWithAHintAndTheFirstHundredAlikeStopTheR
 
     // With the units said, every row is computed.
     const process_result fixed =
-        run_tool({"--batch", "-", "W", "--unit", "RH=%", "--unit", "P=Pa"}, input);
+        run_tool({"--batch", "-", "--unit", "RH=%", "W", "--unit", "P=Pa"}, input);
     EXPECT_EQ(fixed.status, 0) << fixed.err;
     EXPECT_EQ(lines_in(fixed.out), 151u);
 

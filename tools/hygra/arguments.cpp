@@ -119,7 +119,8 @@ std::string help_footer()
          "(HM, HA, SM and SA, given or shown).\n\n";
     t += "Chart: hygra chart writes a psychrometric chart as SVG (hygra chart --help).\n\n";
     t += "Exit status: 0 when everything was computed; 1 when a state, a property or a\n"
-         "batch row failed; 2 when the command line, the batch header or a file is wrong.\n\n";
+         "batch row failed; 2 when the command line, the batch header or a file is wrong,\n"
+         "or the output cannot be written.\n\n";
     t += "Examples:\n"
          "  hygra TDB=20 RH=0.5                      all properties of 20 degC, 50 %\n"
          "  hygra W=0.008 HM=45 TDB TWB RH           three properties of another state\n"
@@ -297,6 +298,7 @@ std::optional<int> parse_arguments(int argc, char** argv, options& out)
     std::vector<std::string> unit_words;
     CLI::Option* unit_opt =
         app.add_option("--unit", unit_words, "the unit of a batch column, as RH=% or P=kPa")
+            ->allow_extra_args(false)
             ->type_name("NAME=UNIT");
     std::string delimiter;
     CLI::Option* delimiter_opt =
@@ -316,6 +318,7 @@ std::optional<int> parse_arguments(int argc, char** argv, options& out)
     csv_flag->excludes(json_flag);
     json_flag->excludes(batch_opt);
     epw_opt->excludes(batch_opt);
+    json_flag->excludes(epw_opt);
     format_opt->excludes(csv_flag);
     format_opt->excludes(json_flag);
     // Listed by the usage lines rather than in a group of their own.
