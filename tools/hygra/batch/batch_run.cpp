@@ -2,6 +2,7 @@
 // next is read, so memory stays bounded by the longest line.
 #include "batch/batch.h"
 
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -76,6 +77,7 @@ public:
 
     const row_values& values() const { return values_; }
     const std::vector<std::string>& faults() const { return faults_; }
+    std::size_t supersaturated_rows() const { return supersaturated_; }
 
 private:
     const std::string& missing_at(std::size_t column) const
@@ -148,10 +150,6 @@ private:
         }
     }
 
-public:
-    std::size_t supersaturated_ = 0;
-
-private:
     const options& opts_;
     const layout& layout_;
     bool epw_;
@@ -161,6 +159,7 @@ private:
     std::vector<std::string> epw_fields_;
     std::vector<std::string> missing_;
     const std::vector<std::string> no_fields_;
+    std::size_t supersaturated_ = 0;
 };
 
 // The header of a weather file: its eight lines, the first already read.
@@ -245,8 +244,8 @@ int run_batch(const options& opts, std::FILE* in, const std::string& what, std::
     }
     if (counts.rows() == 0)
         std::cerr << "hygra: " << what << " has a header and no rows\n";
-    if (run.supersaturated_ > 0) {
-        std::cerr << "hygra: " << run.supersaturated_ << " of " << counts.rows()
+    if (run.supersaturated_rows() > 0) {
+        std::cerr << "hygra: " << run.supersaturated_rows() << " of " << counts.rows()
                   << (counts.rows() == 1 ? " row is" : " rows are")
                   << " supersaturated; the note " << where << " says which\n";
     }
