@@ -1,6 +1,8 @@
 // fwrite, fflush and fclose, each looked at; errno gives the reason.
 #include "checked_output.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 #include <iostream>
@@ -23,6 +25,21 @@ void write_checked(std::FILE* out, std::string_view text)
     errno = 0;
     if (std::fwrite(text.data(), 1, text.size(), out) != text.size())
         fail(errno);
+}
+
+void write_through(std::FILE* out, std::string_view text)
+{
+    flush_checked(out);
+    const int fd = fileno(out);
+    while (!text.empty()) {
+        const ssize_t n = ::write(fd, text.data(), text.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            fail(errno);
+        }
+        text.remove_prefix(static_cast<std::size_t>(n));
+    }
 }
 
 void flush_checked(std::FILE* out)

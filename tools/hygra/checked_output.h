@@ -20,6 +20,11 @@ public:
 // Writes `text` whole to `out`, or throws output_error.
 void write_checked(std::FILE* out, std::string_view text);
 
+// Writes `text` whole to `out` past stdio's buffer (flushed first), going on
+// after a signal interrupts the write, so that a signal never cuts a row; or
+// throws output_error.
+void write_through(std::FILE* out, std::string_view text);
+
 // Flushes `out`, or throws output_error.
 void flush_checked(std::FILE* out);
 

@@ -77,9 +77,8 @@ void output_writer::row(const std::vector<std::string>& fields, const row_values
 
 void output_writer::flush()
 {
-    write_checked(out_, buffer_);
+    write_through(out_, buffer_);
     buffer_.clear();
-    flush_checked(out_);
 }
 
 }  // namespace hygra::tool::batch
