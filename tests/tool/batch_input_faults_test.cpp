@@ -86,6 +86,8 @@ TEST(BatchInputFaults, FilesThatAreNoBatchSayWhyAndWriteNothing)
          "hygra: the batch header names 'id' twice (columns 1 and 4); the names of columns must "
          "differ\n"},
         {{"--batch", "-"}, "TDB;RH\n20;0.5\n", 0, ""},
+        {{"--batch", "-", "--delimiter", ";"}, "a;TDB;RH\nx,y;20;0.5\n", 0, ""},
+        {{"--batch", "-", "--delimiter", "tab"}, "TDB\tRH\n20\t0.5\n", 0, ""},
         {{"--batch", "-", "--delimiter", ","}, "TDB;RH\n20;0.5\n", 2,
          "hygra: the batch header must name two inputs of TDB, TWB, TDEW, RH, W, HM, SM and VM; "
          "it names none; if the columns are separated by ';' or tabs, say so with --delimiter\n"},

@@ -62,6 +62,8 @@ line_source::line_source(std::FILE* in, std::string what, char delimiter)
 {
     if (csv_init(&parser_, 0) != 0)
         throw std::bad_alloc();
+    if (delimiter_ != 0)
+        csv_set_delim(&parser_, static_cast<unsigned char>(delimiter_));
 }
 
 line_source::~line_source() { csv_free(&parser_); }
