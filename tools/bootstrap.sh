@@ -16,6 +16,7 @@ packages=(
   librsvg2-bin              # chart tests: rsvg-convert renders it to PNG
   libpng-dev                # chart tests: decoding the PNG
   pkg-config                # the package test: building a client with pkg-config
+  time                      # bench/tool_batch.sh: peak memory by /usr/bin/time
   clang libclang-rt-14-dev  # continuous integration: libFuzzer and the sanitizers' runtimes
   emscripten                # the WebAssembly build of the JavaScript package (js/)
   nodejs                    # the JavaScript package's tests (node --test)

@@ -197,7 +197,7 @@ TEST(ErrorMessages, EveryResultCodeForAStateHasItsSentence)
         run_tool_failing("2", {"--batch", "-", "TDB"}, "TDB,RH\n20,0.5\n25,0.5\n");
     EXPECT_EQ(batch.status, 1);
     EXPECT_EQ(batch.out,
-              "TDB,RH,TDB,error\n"
+              "TDB,RH,note,error\n"
               "20,0.5,,no state was found for these inputs (the search did not converge)\n"
               "25,0.5,,no state was found for these inputs (the search did not converge)\n");
 }
@@ -239,7 +239,8 @@ TEST(ErrorMessages, APropertyWithoutValueIsNamedAndTheOthersAreShown)
         const process_result batch = run_tool_failing(t.fail, {"--batch", "-", "HM", "TDB"},
                                                       "TDB,W\n20,0.0073\n");
         EXPECT_EQ(batch.status, 1);
-        EXPECT_EQ(batch.out, "TDB,W,HM,TDB,error\n20,0.0073,,20," + t.message + "\n");
+        // TDB is an input and is echoed once, in its own column.
+        EXPECT_EQ(batch.out, "TDB,W,HM [kJ/kg],note,error\n20,0.0073,,," + t.message + "\n");
     }
     // Several failures of one kind are named together.
     const process_result r = run_tool_failing("19:2", {"TDB=20", "W=0.0073", "HM", "TDB", "HM"});

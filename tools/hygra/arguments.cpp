@@ -4,9 +4,11 @@
 
 #include <cctype>
 #include <iostream>
+#include <sstream>
 
 #include <CLI/CLI.hpp>
 
+#include "checked_output.h"
 #include "hygra.h"
 #include "numbers.h"
 #include "state_selection.h"
@@ -31,6 +33,7 @@ public:
             return "Usage: " + chart;
         return "Usage: hygra [OPTIONS] NAME=VALUE NAME=VALUE [P=VALUE | ALT=VALUE] [PROPERTY...]\n"
                "       hygra [OPTIONS] --batch FILE [P=VALUE | ALT=VALUE] [PROPERTY...]\n"
+               "       hygra [OPTIONS] --epw FILE [PROPERTY...]\n"
                "       " + chart;
     }
 };
@@ -89,20 +92,43 @@ std::string help_footer()
          format_short(constant(HYGRA_CONST_PMAX, ip)) +
          " psi); altitude -500 to 10000 m\n(-1640.42 to 32808.4 ft).\n\n";
     t += "Batch: FILE (- for standard input) is CSV whose header names two inputs and\n"
-         "optionally P or ALT; other columns pass through unchanged. Each row is written\n"
-         "back with the properties and an error column appended. A row that fails keeps\n"
-         "its place, with empty values and the reason in the error column, and the batch\n"
-         "goes on. P= or ALT= on the command line sets the pressure of a file without\n"
-         "a P or ALT column. Blank lines are skipped.\n\n";
+         "optionally P or ALT; other columns pass through unchanged. A header may hold\n"
+         "more inputs when --inputs picks two, and a name may carry its unit, as in\n"
+         "TDB [degF], RH [%], P [Pa] (or set one with --unit RH=%). The units read:\n"
+         "  temperatures degC (C), degF (F), K; RH a fraction (-) or %;\n"
+         "  P bar, Pa, hPa (mbar), kPa, psi, inHg, mmHg; W kg/kg (lb/lb), g/kg, grains/lb;\n"
+         "  HM kJ/kg, J/kg, Btu/lb; SM kJ/(kg K), Btu/(lb degF); VM m3/kg, ft3/lb.\n"
+         "Each line of the file gives one row of the output: its columns, then each\n"
+         "property asked for that is not an input (\"W [kg/kg]\", \"HM [kJ/kg]\"), then a\n"
+         "note (a supersaturated state) and an error column. A row that fails keeps its\n"
+         "place, with empty values and every reason in the error column; standard error\n"
+         "counts the reasons at the end, and a run whose first 100 rows fail alike stops\n"
+         "there (--keep-going computes every row). The columns are separated by commas,\n"
+         "or by ';' or tabs when the header has no comma (--delimiter says so).\n"
+         "A quote must close on its own line. P= or ALT= on the command line sets the\n"
+         "pressure of a file without a P or ALT column. SIGINT or SIGTERM ends a batch\n"
+         "after the row being written.\n\n";
+    t += "Weather files: --epw FILE reads an EnergyPlus weather file (--batch knows one\n"
+         "by its first line too): year, month, day, hour, minute, TDB [degC], TDEW [degC],\n"
+         "RH [%] and P [Pa] of each hour, the state from TDB and TDEW unless --inputs\n"
+         "chooses (TDB,RH for example); a value the file marks missing (99.9, 999,\n"
+         "999999) leaves the row empty with the reason.\n\n";
+    t += "Enthalpy datum: enthalpy and entropy are zero for dry air at 0 degC (32 degF)\n"
+         "and 1 atm and for liquid water at 0.01 degC, in both unit systems; with --ip,\n"
+         "--ip-datum=0F puts dry air's zero at 0 degF instead, as inch-pound charts do\n"
+         "(HM, HA, SM and SA, given or shown).\n\n";
     t += "Chart: hygra chart writes a psychrometric chart as SVG (hygra chart --help).\n\n";
     t += "Exit status: 0 when everything was computed; 1 when a state, a property or a\n"
-         "batch row failed; 2 when the command line, the batch header or a file is wrong.\n\n";
+         "batch row failed; 2 when the command line, the batch header or a file is wrong,\n"
+         "or the output cannot be written.\n\n";
     t += "Examples:\n"
          "  hygra TDB=20 RH=0.5                      all properties of 20 degC, 50 %\n"
          "  hygra W=0.008 HM=45 TDB TWB RH           three properties of another state\n"
          "  hygra --ip TDB=68 TWB=59 ALT=5280 --json inch-pound units, at 5280 ft\n"
          "  hygra --csv TDB=25 TDEW=10 P=0.9 W HM    at 0.9 bar, as CSV\n"
          "  hygra --batch rooms.csv TWB HM > out.csv\n"
+         "  hygra --batch station.csv --inputs TDB,RH --unit RH=% --unit P=hPa W HM\n"
+         "  hygra --epw weather.epw W HM TWB > hours.csv\n"
          "  printf 'TDB,RH\\n20,0.5\\n30,0.4\\n' | hygra --batch - W HM\n";
     return t;
 }
@@ -256,8 +282,45 @@ std::optional<int> parse_arguments(int argc, char** argv, options& out)
         app.add_option("--batch", batch,
                        "compute every row of the CSV file FILE (- for standard input)")
             ->type_name("FILE");
+    std::string epw_file;
+    CLI::Option* epw_opt =
+        app.add_option("--epw", epw_file, "compute every hour of the EnergyPlus weather file FILE")
+            ->type_name("FILE");
+    std::string format;
+    CLI::Option* format_opt =
+        app.add_option("--format", format,
+                       "table, csv or json for one state; csv or json-lines for a batch")
+            ->type_name("FORMAT");
+    std::string inputs;
+    CLI::Option* inputs_opt =
+        app.add_option("--inputs", inputs, "the two columns of a batch that fix the state")
+            ->type_name("NAME,NAME");
+    std::vector<std::string> unit_words;
+    CLI::Option* unit_opt =
+        app.add_option("--unit", unit_words, "the unit of a batch column, as RH=% or P=kPa")
+            ->allow_extra_args(false)
+            ->type_name("NAME=UNIT");
+    std::string delimiter;
+    CLI::Option* delimiter_opt =
+        app.add_option("--delimiter", delimiter, "the separator of a batch's columns: , ; or tab")
+            ->type_name("C");
+    bool keep_going = false;
+    CLI::Option* keep_going_flag = app.add_flag(
+        "--keep-going", keep_going, "a batch whose first 100 rows fail alike goes on");
+    bool show_progress = false;
+    CLI::Option* progress_flag = app.add_flag(
+        "--progress", show_progress, "show a batch's progress also when stderr is no terminal");
+    std::string datum;
+    CLI::Option* datum_opt =
+        app.add_option("--ip-datum", datum,
+                       "0F: inch-pound enthalpy and entropy with dry air zero at 0 degF")
+            ->type_name("0F|0C");
     csv_flag->excludes(json_flag);
     json_flag->excludes(batch_opt);
+    epw_opt->excludes(batch_opt);
+    json_flag->excludes(epw_opt);
+    format_opt->excludes(csv_flag);
+    format_opt->excludes(json_flag);
     // Listed by the usage lines rather than in a group of their own.
     app.add_option("words", words, "inputs NAME=VALUE, P= or ALT=, and property names")
         ->group("");
@@ -292,7 +355,11 @@ std::optional<int> parse_arguments(int argc, char** argv, options& out)
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& e) {
-        return app.exit(e);  // --help or --version, printed on standard output
+        // --help or --version, on standard output through a checked write.
+        std::ostringstream text;
+        const int status = app.exit(e, text, std::cerr);
+        write_checked(stdout, text.str());
+        return status;
     } catch (const CLI::ParseError& e) {
         std::cerr << "hygra: " << e.what() << "\nRun hygra --help for the usage.\n";
         return exit_usage;
@@ -300,7 +367,9 @@ std::optional<int> parse_arguments(int argc, char** argv, options& out)
 
     out.units = ip ? HYGRA_IP : HYGRA_SI;
     if (chart->parsed()) {
-        if (csv || json || batch_opt->count() > 0 || !words.empty()) {
+        if (csv || json || batch_opt->count() > 0 || epw_opt->count() > 0 ||
+            format_opt->count() > 0 || inputs_opt->count() > 0 || unit_opt->count() > 0 ||
+            datum_opt->count() > 0 || !words.empty()) {
             throw usage_error("hygra chart takes --ip, P= or ALT=, and its own options "
                               "(hygra chart --help)");
         }
@@ -324,6 +393,64 @@ std::optional<int> parse_arguments(int argc, char** argv, options& out)
     out.format = json ? output_format::json : csv ? output_format::csv : output_format::table;
     if (batch_opt->count() > 0)
         out.batch = batch;
+    if (epw_opt->count() > 0) {
+        out.batch = epw_file;
+        out.epw = true;
+    }
+    if (format_opt->count() > 0) {
+        if (format == "table")
+            out.format = output_format::table;
+        else if (format == "csv")
+            out.format = output_format::csv;
+        else if (format == "json")
+            out.format = output_format::json;
+        else if (format == "json-lines")
+            out.batch_format = batch_output::json_lines;
+        else
+            throw usage_error("--format: '" + format +
+                              "' is none of table, csv, json (one state), csv, json-lines (batch)");
+        if (out.batch && format != "csv" && format != "json-lines")
+            throw usage_error("--format " + format + ": a batch writes csv or json-lines");
+        if (!out.batch && format == "json-lines")
+            throw usage_error("--format json-lines is for a batch; one state is written with --format json");
+    }
+    const bool batch_only = inputs_opt->count() > 0 || unit_opt->count() > 0 ||
+                            delimiter_opt->count() > 0 || keep_going_flag->count() > 0 ||
+                            progress_flag->count() > 0;
+    if (batch_only && !out.batch) {
+        throw usage_error("--inputs, --unit, --delimiter, --keep-going and --progress are for a "
+                          "batch (--batch FILE or --epw FILE)");
+    }
+    if (inputs_opt->count() > 0) {
+        std::size_t start = 0;
+        for (std::size_t comma = inputs.find(','); ; comma = inputs.find(',', start)) {
+            out.batch_inputs.push_back(inputs.substr(start, comma == std::string::npos ? comma : comma - start));
+            if (comma == std::string::npos)
+                break;
+            start = comma + 1;
+        }
+    }
+    for (const std::string& word : unit_words) {
+        const std::size_t eq = word.find('=');
+        if (eq == std::string::npos || eq == 0 || eq + 1 == word.size())
+            throw usage_error("--unit: '" + word + "' is not NAME=UNIT, as in --unit RH=%");
+        out.unit_overrides.emplace_back(word.substr(0, eq), word.substr(eq + 1));
+    }
+    if (delimiter_opt->count() > 0) {
+        if (delimiter == "," || delimiter == ";" || delimiter == "|")
+            out.delimiter = delimiter[0];
+        else if (delimiter == "tab" || delimiter == "\\t" || delimiter == "\t")
+            out.delimiter = '\t';
+        else
+            throw usage_error("--delimiter: '" + delimiter + "' is not one of , ; | or tab");
+    }
+    out.keep_going = keep_going;
+    out.progress = show_progress;
+    if (datum_opt->count() > 0) {
+        out.datum = read_datum(datum);
+        if (out.datum == enthalpy_datum::zero_f && !ip)
+            throw usage_error("--ip-datum=0F is for inch-pound values; add --ip");
+    }
     read_words(words, out);
     return std::nullopt;
 }
