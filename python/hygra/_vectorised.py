@@ -8,6 +8,7 @@ xarray, Dask and pint are looked up only when the inputs are theirs: none of
 them is needed.
 """
 
+import collections.abc
 import math
 import sys
 from array import array
@@ -205,12 +206,17 @@ def _column(name, value, errors):
     if is_number(value):
         return float(value)
     check_container(name, value)
+    if not isinstance(value, collections.abc.Iterable):
+        raise TypeError(f"{name} must be a number or a sequence of numbers")
     try:
+        converted = array("d", value)  # fast: numbers only, booleans among them
+    except TypeError:  # None, text, complex numbers: element by element, for the message
         return array("d", (element(name, v, errors) for v in value))
-    except TypeError as e:
-        if "not iterable" in str(e):
-            raise TypeError(f"{name} must be a number or a sequence of numbers") from None
-        raise
+    numpy = sys.modules.get("numpy")
+    booleans = (bool, numpy.bool_) if numpy is not None else bool
+    if any(isinstance(v, booleans) for v in value):
+        raise TypeError(f"{name} holds a boolean, not a number")
+    return converted
 
 
 def _compute_lists(job, columns, pressure_name):
