@@ -57,8 +57,8 @@ class State:
         self._type = request.state_type
         self._datum = datum
         # The library's values of the inputs: HM and SM given on the 0 degF datum are shifted.
-        self._first = given[request.names[0]] + _datum.shift(request.names[0], datum)
-        self._second = given[request.names[1]] + _datum.shift(request.names[1], datum)
+        self._first, self._second = (given[name] + _datum.shift(name, datum) if datum != _datum.LIBRARY
+                                     else given[name] for name in request.names)
         self._pressure = pressure
         self._given = given
         self._values = {}

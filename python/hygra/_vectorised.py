@@ -168,8 +168,12 @@ def compute_numpy(np, job, inputs, where=None):
         raise InvalidArgument(f"the inputs do not broadcast together: {shapes}") from None
     shape = first.shape
     shift_first, shift_second = job.input_shifts()
-    first = np.ascontiguousarray(first, dtype=np.float64).reshape(-1) + shift_first
-    second = np.ascontiguousarray(second, dtype=np.float64).reshape(-1) + shift_second
+    first = np.ascontiguousarray(first, dtype=np.float64).reshape(-1)
+    second = np.ascontiguousarray(second, dtype=np.float64).reshape(-1)
+    if shift_first:
+        first = first + shift_first
+    if shift_second:
+        second = second + shift_second
     pressure = np.ascontiguousarray(pressure, dtype=np.float64).reshape(-1)
     n, k = first.size, len(job.codes)
     results = np.full((n, k), np.nan)
