@@ -32,6 +32,8 @@ ENTROPIES = ("SM", "SA")   # shifted by SA0
 
 def check(ip_datum, units_flag):
     """The datum named by ip_datum ("0C" or "0F", any case); "0F" only with inch-pound units."""
+    if ip_datum == LIBRARY:
+        return LIBRARY
     name = ip_datum.strip().upper() if isinstance(ip_datum, str) else None
     if name not in DATUMS:
         raise InvalidArgument(f"ip_datum must be '0C' (the library's) or '0F' (inch-pound charts'), "

@@ -57,8 +57,11 @@ class State:
         self._type = request.state_type
         self._datum = datum
         # The library's values of the inputs: HM and SM given on the 0 degF datum are shifted.
-        self._first, self._second = (given[name] + _datum.shift(name, datum) if datum != _datum.LIBRARY
-                                     else given[name] for name in request.names)
+        first, second = request.names
+        self._first, self._second = given[first], given[second]
+        if datum != _datum.LIBRARY:
+            self._first += _datum.shift(first, datum)
+            self._second += _datum.shift(second, datum)
         self._pressure = pressure
         self._given = given
         self._values = {}
@@ -92,10 +95,15 @@ class State:
                                                   self._first, self._second, self._pressure)
             if rc:
                 raise_for(rc)
-            value = self._values[code] = result.value - self._shift(code)
+            value = result.value
+            if self._datum != _datum.LIBRARY:
+                value -= self._shift(code)
+            self._values[code] = value
         return value
 
     def _shift(self, code):
+        if self._datum == _datum.LIBRARY:
+            return 0.0
         return _datum.shift(_metadata.properties()[code].name, self._datum)
 
     def _key(self):
@@ -132,11 +140,6 @@ class State:
 
     def __dir__(self):
         return sorted(set(super().__dir__()) | set(_metadata._codes()))
-
-    def __setattr__(self, name, value):
-        if not name.startswith("_"):
-            raise AttributeError(f"a State cannot be changed: {name} is read only")
-        object.__setattr__(self, name, value)
 
     def as_dict(self, errors="raise"):
         """All forty-six properties, {name: value} in the order of their codes.

@@ -216,9 +216,9 @@ def _column(name, value, errors):
         converted = array("d", value)  # fast: numbers only, booleans among them
     except TypeError:  # None, text, complex numbers: element by element, for the message
         return array("d", (element(name, v, errors) for v in value))
+    types = set(map(type, value))  # one pass in C
     numpy = sys.modules.get("numpy")
-    booleans = (bool, numpy.bool_) if numpy is not None else bool
-    if any(isinstance(v, booleans) for v in value):
+    if bool in types or (numpy is not None and numpy.bool_ in types):
         raise TypeError(f"{name} holds a boolean, not a number")
     return converted
 
@@ -256,7 +256,10 @@ def _compute_lists(job, columns, pressure_name):
     shifts = job.input_shifts()
     first, second = (full(converted[name], shift) for name, shift in zip(job.names, shifts))
     pressure = full(converted["P"])
-    missing = [i for i in range(n) if math.isnan(first[i]) or math.isnan(second[i]) or math.isnan(pressure[i])]
+    missing = []
+    if math.isnan(sum(first) + sum(second) + sum(pressure)):  # a NaN somewhere (or infinities)
+        missing = [i for i in range(n)
+                   if math.isnan(first[i]) or math.isnan(second[i]) or math.isnan(pressure[i])]
     kept = None
     if missing:
         gone = set(missing)
