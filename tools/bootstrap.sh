@@ -17,6 +17,9 @@ packages=(
   libpng-dev                # chart tests: decoding the PNG
   pkg-config                # the package test: building a client with pkg-config
   time                      # bench/tool_batch.sh: peak memory by /usr/bin/time
+  python3 python3-venv      # the Python package's tests; the fresh-install test's virtual environment
+  python3-numpy python3-pandas python3-xarray  # the Python package with arrays, Series, DataArrays
+  python3-dask python3-distributed python3-pint  # ... chunked work on a cluster, units
   clang libclang-rt-14-dev  # continuous integration: libFuzzer and the sanitizers' runtimes
   emscripten                # the WebAssembly build of the JavaScript package (js/)
   nodejs                    # the JavaScript package's tests (node --test)
