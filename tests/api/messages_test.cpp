@@ -60,7 +60,7 @@ TEST(Messages, LastErrorNamesTheInputAndTheLimit)
         {4, HYGRA_TDRY_H, HYGRA_W, HYGRA_SI, 20.0, 1e6, 1.01325,
          "no state of moist air with dry-bulb temperature 20 degC and enthalpy 1e+06 kJ/kg at "
          "1.01325 bar lies within the model's range (-100 degC to 372 degC)"},
-        {1, 19, HYGRA_W, HYGRA_SI, 20.0, 0.5, 1.0, "state type 19 is not one of 0 to 18"},
+        {1, 30, HYGRA_W, HYGRA_SI, 20.0, 0.5, 1.0, "state type 30 is not one of 0 to 29"},
         {1, HYGRA_TDRY_RH, 46, HYGRA_SI, 20.0, 0.5, 1.0, "property code 46 is not one of 0 to 45"},
         {4, HYGRA_TDRY_RH, HYGRA_TDEW, HYGRA_SI, -99.0, 0.5, 0.01,
          "TDEW: the dew point of this state lies below the lowest temperature of the model, -100 degC"},

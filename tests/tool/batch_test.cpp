@@ -213,7 +213,7 @@ TEST(Batch, HeaderThatDoesNotDescribeAStateStopsBeforeAnyRow)
         {"TDB,RH,W\n20,0.5,0.01\n", {},
          "the batch header must name two inputs of " + inputs + "; it names TDB, RH, W"},
         {"TDB,tdb\n20,20\n", {}, "the batch header names TDB twice"},
-        {"TWB,TDEW\n15,10\n", {}, "TWB and TDEW do not fix a state"},
+        {"W,TDEW\n0.008,10\n", {}, "W and TDEW do not fix a state"},
         {"TDB,W,P,ALT\n20,0.01,1,0\n", {}, "the batch header names the pressure twice (P or ALT)"},
         {"TDB,W,P\n20,0.01,1\n", {"P=1"},
          "the pressure is given both by a column of the batch header and on the command line"},
