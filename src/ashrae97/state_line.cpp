@@ -183,8 +183,9 @@ state_line::state_line(line_kind kind, double value, double p, const char* messa
     : m_kind(kind), m_value(value), m_p(p), m_hw(0.0), m_scale(std::fabs(value)),
       m_cap(1.0 - dry_air_floor), m_low{}, m_high{}, m_low_saturated(true)
 {
-    // At zero pressure the gas has no finite volume: no state to walk.
-    if (!(p > 0.0))
+    // At zero pressure the gas has no finite volume, and no state has an
+    // infinite value: no state to walk.
+    if (!(p > 0.0) || std::isinf(value))
         throw std::domain_error(message);
     if (kind == line_kind::wet_bulb) {
         // The wet-bulb energy balance: air brought to saturation at the wet bulb
@@ -353,6 +354,8 @@ line_reach reach_along(const state_line& line, moistair_property property)
 
 line_point find_on_line(const state_line& line, moistair_property property, double target)
 {
+    if (std::isinf(target))
+        throw std::domain_error(line_unreachable);
     along_residual f(line, property, target);
     const line_point& low = line.low();
     const line_point& high = line.high();

@@ -3,6 +3,7 @@
 // that fit two states, and the wet bulb with enthalpy where it fixes nothing.
 // Also the pairs from the dew point, which reduce to the humidity ratio.
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -113,6 +114,13 @@ TEST(StateLine, ValuesBeyondALineAreRefusedAndItsReachTold)
     EXPECT_EQ(message(st::twet_v, 380.0, 1.0, atm), "moist_air::twet_range");
     EXPECT_EQ(message(st::twet_s, 170.0, 0.1, atm), "water");
     EXPECT_EQ(message(st::h_s, 40.0, 0.14, -1.0), "moist_air::p_range");
+    // No state has an infinite property (a relative tolerance would let any
+    // state "reproduce" it): along a line, nor with a humidity ratio.
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(message(st::h_v, inf, 0.8, atm), line_unreachable);
+    EXPECT_EQ(message(st::h_v, 40.0, inf, atm), "moistair::at_h_v");
+    EXPECT_EQ(message(st::tdew_h, 273.15, inf, atm), "moistair::at_w_h");
+    EXPECT_EQ(message(st::w_s, 0.002, -inf, atm), "moistair::at_w_s");
 }
 
 TEST(StateLine, NoSupersaturatedStateUnlessAsked)
