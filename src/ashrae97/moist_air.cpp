@@ -25,7 +25,7 @@ moist_air::moist_air(state_type type, double first, double second, double p)
     : m_valid(false), m_tdry(0.0), m_p(0.0), m_xw(0.0)
 {
     // Read as unsigned so that negative values fail like too-large ones.
-    if (static_cast<unsigned>(type) > static_cast<unsigned>(rh_v))
+    if (static_cast<unsigned>(type) > static_cast<unsigned>(s_v))
         throw std::domain_error("moist_air");
     switch (type) {
     case tdry_twet: at_tdry_twet(first, second, p); break;
@@ -47,6 +47,17 @@ moist_air::moist_air(state_type type, double first, double second, double p)
     case rh_h: at_rh_h(first, second, p); break;
     case rh_s: at_rh_s(first, second, p); break;
     case rh_v: at_rh_v(first, second, p); break;
+    case tdew_twet: at_tdew_twet(first, second, p); break;
+    case tdew_rh: at_tdew_rh(first, second, p); break;
+    case tdew_h: at_tdew_h(first, second, p); break;
+    case tdew_s: at_tdew_s(first, second, p); break;
+    case tdew_v: at_tdew_v(first, second, p); break;
+    case twet_h: at_twet_h(first, second, p); break;
+    case twet_s: at_twet_s(first, second, p); break;
+    case twet_v: at_twet_v(first, second, p); break;
+    case h_s: at_h_s(first, second, p); break;
+    case h_v: at_h_v(first, second, p); break;
+    case s_v: at_s_v(first, second, p); break;
     }
     m_valid = true;
 }

@@ -98,6 +98,10 @@ double search_temperature(double w, double p, double target, moistair_property p
     // A negative humidity ratio has no vapour pressure to start from.
     if (w < 0.0)
         throw std::domain_error("moist_air::x_range");
+    // No state has an infinite property, and every state would "reproduce" it
+    // within a tolerance relative to it.
+    if (std::isinf(target))
+        throw std::domain_error(message);
     tdry_w_function f(w, p, target, property);
     powell_minimizer minimizer(f, powell_minimizer::default_tolerance,
                                powell_minimizer::default_iterations);

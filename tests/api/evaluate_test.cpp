@@ -64,7 +64,7 @@ TEST(Evaluate, BadArgumentsGiveCodesAndWriteNothing)
     EXPECT_EQ(moistair_eval(HYGRA_TDRY_W, HYGRA_TDB, 0, nullptr, 20, 0.01, 1), HYGRA_INVALID_ARGUMENT);
     // A null pointer wins over every other invalid argument.
     EXPECT_EQ(moistair_eval(-1, 99, 0, nullptr, nan, nan, nan), HYGRA_INVALID_ARGUMENT);
-    EXPECT_EQ(eval(19, HYGRA_TDB, 0, 20, 0.01, 1).code, HYGRA_INVALID_ARGUMENT);
+    EXPECT_EQ(eval(HYGRA_STATE_TYPE_COUNT, HYGRA_TDB, 0, 20, 0.01, 1).code, HYGRA_INVALID_ARGUMENT);
     EXPECT_EQ(eval(-1, HYGRA_TDB, 0, 20, 0.01, 1).code, HYGRA_INVALID_ARGUMENT);
     EXPECT_EQ(eval(HYGRA_TDRY_W, 46, 0, 20, 0.01, 1).code, HYGRA_INVALID_ARGUMENT);
     EXPECT_EQ(eval(HYGRA_TDRY_W, -1, 0, 20, 0.01, 1).code, HYGRA_INVALID_ARGUMENT);
@@ -114,7 +114,7 @@ TEST(Evaluate, StatesAreCachedPerCall)
     EXPECT_EQ(cache().size(), 2u);
     // Bad pointers and state types never reach the cache.
     moistair_eval(HYGRA_TDRY_W, 0, 0, nullptr, 23.5, 0.004, 1.0);
-    eval(19, 0, 0, 23.5, 0.004, 1.0);
+    eval(HYGRA_STATE_TYPE_COUNT, 0, 0, 23.5, 0.004, 1.0);
     EXPECT_EQ(cache().size(), 2u);
     // A failed construction adds nothing.
     eval(HYGRA_TDRY_W, 0, 0, 1000.0, 0.004, 1.0);

@@ -1,6 +1,7 @@
 // Every input pair reproduces the state it was read from: build a state from
 // dry bulb and humidity ratio, read its other properties, build the state
-// again from each pair, and compare dry bulb and humidity ratio.
+// again from each pair, and compare dry bulb and humidity ratio (and the dew
+// point, for the pairs that give one).
 #include <cmath>
 #include <map>
 #include <sstream>
@@ -26,7 +27,27 @@ const std::map<int, inputs> pairs = {
     {HYGRA_RH_TWET, {HYGRA_RH, HYGRA_TWB}},    {HYGRA_RH_TDRY, {HYGRA_RH, HYGRA_TDB}},
     {HYGRA_RH_W, {HYGRA_RH, HYGRA_W}},         {HYGRA_RH_H, {HYGRA_RH, HYGRA_HM}},
     {HYGRA_RH_S, {HYGRA_RH, HYGRA_SM}},        {HYGRA_RH_V, {HYGRA_RH, HYGRA_VM}},
+    {HYGRA_TDEW_TWET, {HYGRA_TDEW, HYGRA_TWB}}, {HYGRA_TDEW_RH, {HYGRA_TDEW, HYGRA_RH}},
+    {HYGRA_TDEW_H, {HYGRA_TDEW, HYGRA_HM}},    {HYGRA_TDEW_S, {HYGRA_TDEW, HYGRA_SM}},
+    {HYGRA_TDEW_V, {HYGRA_TDEW, HYGRA_VM}},    {HYGRA_TWET_H, {HYGRA_TWB, HYGRA_HM}},
+    {HYGRA_TWET_S, {HYGRA_TWB, HYGRA_SM}},     {HYGRA_TWET_V, {HYGRA_TWB, HYGRA_VM}},
+    {HYGRA_H_S, {HYGRA_HM, HYGRA_SM}},         {HYGRA_H_V, {HYGRA_HM, HYGRA_VM}},
+    {HYGRA_S_V, {HYGRA_SM, HYGRA_VM}},
 };
+
+// Over ice the entropy along a wet-bulb line rises from dry air and falls again
+// towards saturation, so a dry state's wet bulb and entropy also fit a state
+// nearer saturation: that pair is refused, saying so, and the count of such
+// refusals is kept. Near saturation at high pressure the entropy along an
+// enthalpy line does the same.
+bool refused_as_two_states(int type, const std::map<int, double>& props, int units, int rc)
+{
+    if (rc != HYGRA_OUT_OF_RANGE || std::string(hygra_last_error()).find("fit two states") == std::string::npos)
+        return false;
+    const double ice = units == HYGRA_SI ? 0.01 : 32.018;
+    return (type == HYGRA_TWET_S && props.at(HYGRA_TWB) < ice) ||
+           (type == HYGRA_H_S && props.at(HYGRA_RH) > 0.9);
+}
 
 double eval(int type, int code, int units, double a, double b, double p, int* rc)
 {
@@ -37,11 +58,12 @@ double eval(int type, int code, int units, double a, double b, double p, int* rc
 
 // Round trips over a grid in one unit system, counting the checks made.
 void round_trips(int units, const double* temps, int n_temps, double (*to_user_t)(double),
-                 double (*to_user_p)(double), int& checks)
+                 double (*to_user_p)(double), int& checks, int& two_states)
 {
     const double rhs[] = {0.05, 0.2, 0.5, 0.8, 1.0};
     const double bars[] = {0.5, 1.01325, 3.0, 10.0};
     checks = 0;
+    two_states = 0;
     for (int i = 0; i < n_temps; ++i)
         for (double rh : rhs)
             for (double bar : bars) {
@@ -68,11 +90,26 @@ void round_trips(int units, const double* temps, int n_temps, double (*to_user_t
                     where << "state type " << type << " from " << temps[i] << " degC, rh " << rh
                           << ", " << bar << " bar, units " << units;
                     const double t2 = eval(type, HYGRA_TDB, units, a, b, p, &rc);
-                    ASSERT_EQ(rc, HYGRA_OK) << where.str();
+                    if (refused_as_two_states(type, props, units, rc)) {
+                        ++two_states;
+                        continue;
+                    }
+                    ASSERT_EQ(rc, HYGRA_OK) << where.str() << ": " << hygra_last_error();
                     const double w2 = eval(type, HYGRA_W, units, a, b, p, &rc);
                     ASSERT_EQ(rc, HYGRA_OK) << where.str();
                     EXPECT_NEAR(t2, t, 2e-5) << where.str();
-                    EXPECT_NEAR(w2, w, 1e-6 * w + 1e-10) << where.str();
+                    // Along a wet-bulb line the enthalpy changes by W hw* only (hw*,
+                    // the enthalpy of the water at the wet bulb, is a few hundred
+                    // kJ/kg at most), so the error of the wet bulb read back, about
+                    // 1e-8 of it, moves W by up to a few 1e-9.
+                    const double w_slack = type == HYGRA_TWET_H ? 5e-9 : 1e-10;
+                    EXPECT_NEAR(w2, w, 1e-6 * w + w_slack) << where.str();
+                    // A dew point given is the state's dew point (1e-6 K).
+                    if (pair.first == HYGRA_TDEW) {
+                        const double tdew = eval(type, HYGRA_TDEW, units, a, b, p, &rc);
+                        ASSERT_EQ(rc, HYGRA_OK) << where.str();
+                        EXPECT_NEAR(tdew, a, units == HYGRA_SI ? 1e-6 : 1.8e-6) << where.str();
+                    }
                     ++checks;
                 }
             }
@@ -88,17 +125,20 @@ TEST(RoundTrip, EveryPairReproducesTheStateInSi)
     // Over ice, around freezing (not on it: see the next test), ordinary and hot.
     const double temps[] = {-40.0, -25.0, -10.0, -0.5, 0.5, 5.0, 12.0, 20.0,
                             30.0, 45.0, 60.0, 75.0, 90.0};
-    int checks = 0;
-    round_trips(HYGRA_SI, temps, 13, celsius, bar, checks);
-    EXPECT_GT(checks, 3500);
+    int checks = 0, two_states = 0;
+    round_trips(HYGRA_SI, temps, 13, celsius, bar, checks, two_states);
+    EXPECT_GT(checks, 5600);
+    // Dry states with an ice wet bulb, a few percent of the grid.
+    EXPECT_LT(two_states, 60);
 }
 
 TEST(RoundTrip, EveryPairReproducesTheStateInInchPound)
 {
     const double temps[] = {-30.0, 2.0, 25.0, 70.0};
-    int checks = 0;
-    round_trips(HYGRA_IP, temps, 4, fahrenheit, psi, checks);
-    EXPECT_GT(checks, 1000);
+    int checks = 0, two_states = 0;
+    round_trips(HYGRA_IP, temps, 4, fahrenheit, psi, checks, two_states);
+    EXPECT_GT(checks, 1600);
+    EXPECT_LT(two_states, 20);
 }
 
 TEST(RoundTrip, PairsReproduceTheirInputsAtTheTriplePoint)

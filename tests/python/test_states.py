@@ -38,10 +38,10 @@ class EveryPair(unittest.TestCase):
                         self.assertTrue(close(s[name], expected[name]),
                                         f"{name}: {s[name]} against {expected[name]}")
 
-    def test_each_of_the_nineteen_pairs_in_either_order_reproduces_the_state_in_si(self):
+    def test_each_of_the_thirty_pairs_in_either_order_reproduces_the_state_in_si(self):
         self.check_round_trip("SI")
 
-    def test_each_of_the_nineteen_pairs_in_either_order_reproduces_the_state_in_ip(self):
+    def test_each_of_the_thirty_pairs_in_either_order_reproduces_the_state_in_ip(self):
         self.check_round_trip("IP")
 
     def test_names_of_inputs_are_read_without_regard_to_case(self):

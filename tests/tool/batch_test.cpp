@@ -116,6 +116,30 @@ TEST(Batch, AllRowsComputedExitsZeroAndAFileReadsLikeStandardInput)
     expect_computed(rows[2], 2, HYGRA_W_TDRY, HYGRA_SI, 0.01, 25.0, p0);
 }
 
+TEST(Batch, PairsOfDewPointWetBulbEnthalpyEntropyOrVolumeInEitherOrder)
+{
+    // The header's order need not be the state type's: VM before HM is H_V.
+    const double p0 = pressure_at(HYGRA_SI, 0.0);
+    const struct {
+        std::string input;
+        int type;
+        double first, second;
+    } table[] = {
+        {"TDEW,RH\n10,0.5\n", HYGRA_TDEW_RH, 10.0, 0.5},
+        {"RH,TDEW\n0.5,10\n", HYGRA_TDEW_RH, 10.0, 0.5},
+        {"VM,HM\n0.845,40\n", HYGRA_H_V, 40.0, 0.845},
+        {"SM,TWB\n0.146287,14.438203\n", HYGRA_TWET_S, 14.438203, 0.146287},
+    };
+    for (const auto& t : table) {
+        SCOPED_TRACE(t.input);
+        const process_result r = run_tool(with_properties({"--batch", "-"}), t.input);
+        ASSERT_EQ(r.status, 0) << r.err;
+        const csv_rows rows = read_csv(r.out);
+        ASSERT_EQ(rows.size(), 2u);
+        expect_computed(rows[1], 2, t.type, HYGRA_SI, t.first, t.second, p0);
+    }
+}
+
 TEST(Batch, PressureFromAColumnTheCommandLineOrSeaLevelInEitherUnitSystem)
 {
     struct row {
@@ -240,7 +264,7 @@ TEST(Batch, HeaderThatDoesNotDescribeAStateStopsBeforeAnyRow)
          "the batch header must name two inputs of " + inputs +
              "; it names TDB, RH, W; choose two with --inputs, as in --inputs TDB,RH"},
         {"TDB,tdb\n20,20\n", {}, "the batch header names TDB twice"},
-        {"TWB,TDEW\n15,10\n", {}, "TWB and TDEW do not fix a state"},
+        {"W,TDEW\n0.008,10\n", {}, "W and TDEW do not fix a state"},
         {"TDB,W,P,ALT\n20,0.01,1,0\n", {}, "the batch header names the pressure twice (P or ALT)"},
         {"TDB,W,P\n20,0.01,1\n", {"P=1"},
          "the pressure is given both by a column of the batch header and on the command line"},

@@ -584,7 +584,7 @@ TEST(Chart, RefusesWhatItCannotDrawAndWritesNothing)
     const std::string names_pressure = temporary_file("label,P,TDB,RH\na,1,20,0.5\n");
     const std::string one_input = temporary_file("label,TDB\na,20\n");
     const std::string one_point = temporary_file("TDB,RH\n20,0.5\n");
-    const std::string no_pair = temporary_file("TWB,TDEW\n15,10\n");
+    const std::string no_pair = temporary_file("W,TDEW\n0.008,10\n");
     const struct {
         std::vector<std::string> args;
         int status;
@@ -608,7 +608,7 @@ TEST(Chart, RefusesWhatItCannotDrawAndWritesNothing)
           "row 3: it gives 1 input (TDB); a state takes two, the others left empty\n",
           "row 4: it gives 3 inputs (TDB, RH, TWB); a state takes two",
           "row 5: RH: '0.3x' is not a number\n"}},
-        {{"--points", no_pair}, 1, {"row 1: TWB and TDEW do not fix a state"}},
+        {{"--points", no_pair}, 1, {"row 1: W and TDEW do not fix a state"}},
         {{"--points", names_pressure}, 2,
          {"names the pressure (P); its states are taken at the chart's pressure"}},
         {{"--points", one_input}, 2, {"must have a header naming two or more inputs"}},

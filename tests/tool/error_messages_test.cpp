@@ -51,11 +51,12 @@ TEST(ErrorMessages, InputsThatDoNotFixAState)
 {
     const std::string pairs =
         "the pairs that do are TDB with TWB, RH, W, HM, SM, VM or TDEW; "
-        "W with TWB, TDB, RH, HM, SM or VM; RH with TWB, TDB, W, HM, SM or VM";
+        "W with TWB, TDB, RH, HM, SM or VM; RH with TWB, TDB, W, HM, SM or VM; "
+        "TDEW with TWB, RH, HM, SM or VM; TWB with HM, SM or VM; HM with SM or VM; SM with VM";
+    // The humidity ratio gives the dew point: the one pair of inputs that fixes nothing.
     const error_case table[] = {
-        {{"TWB=15", "TDEW=10"}, 2, "TWB and TDEW do not fix a state; " + pairs},
-        {{"HM=40", "SM=0.14"}, 2, "HM and SM do not fix a state; " + pairs},
-        {{"VM=0.84", "TWB=15"}, 2, "VM and TWB do not fix a state; " + pairs},
+        {{"W=0.008", "TDEW=10"}, 2, "W and TDEW do not fix a state; " + pairs},
+        {{"TDEW=10", "W=0.008"}, 2, "TDEW and W do not fix a state; " + pairs},
         {{}, 2, "no state given; name two inputs, for example hygra TDB=20 RH=0.5 (hygra --help lists them)"},
         {{"TDB=20", "TDB"}, 2, "only one input given (TDB); a state needs two"},
         {{"TDB=20", "W=0.01", "RH=0.5"}, 2, "3 inputs given (TDB, W, RH); a state takes two"},
