@@ -6,7 +6,7 @@
 
 #include "arguments.h"
 #include "batch.h"
-#include "chart.h"
+#include "chart/chart.h"
 #include "formatting.h"
 #include "hygra.h"
 

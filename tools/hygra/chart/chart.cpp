@@ -3,7 +3,7 @@
 // chart_labels, and the whole written as SVG by chart_svg. The plot element
 // records its axis mapping in data- attributes, so a reader of the file can
 // turn coordinates back into states.
-#include "chart.h"
+#include "chart/chart.h"
 
 #include <algorithm>
 #include <array>
@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "chart_curves.h"
-#include "chart_labels.h"
-#include "chart_points.h"
-#include "chart_svg.h"
+#include "chart/curves.h"
+#include "chart/labels.h"
+#include "chart/points.h"
+#include "chart/svg_writer.h"
 #include "evaluation.h"
 #include "hygra.h"
 #include "numbers.h"

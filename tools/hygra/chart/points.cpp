@@ -1,7 +1,7 @@
 // Rows of a points file through the tool's own pieces: the CSV reader of the
 // batch, the pair table, the number reader and the evaluation with its
 // sentences for failures.
-#include "chart_points.h"
+#include "chart/points.h"
 
 #include <cctype>
 

@@ -1,6 +1,6 @@
 // svg_writer over a libxml2 memory buffer, indented for people who read the
 // file; element and attribute names are ASCII, content is UTF-8.
-#include "chart_svg.h"
+#include "chart/svg_writer.h"
 
 #include <libxml/xmlwriter.h>
 

@@ -1,7 +1,7 @@
 // Label placement by trial: a fixed order of candidate positions, so the same
 // chart always gets the same labels, and a test of each turned box against
 // the boxes taken and against every segment of every curve nearby.
-#include "chart_labels.h"
+#include "chart/labels.h"
 
 #include <algorithm>
 #include <cmath>
