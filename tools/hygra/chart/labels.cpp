@@ -258,6 +258,8 @@ void label_placer::take(const label_box& b)
 bool label_placer::apart_from_taken(const label_box& b) const
 {
     const label_box spaced = b.inflated(label_clearance);
+    if (meets_marks(bounds_of(spaced)))
+        return false;
     bool apart = true;
     taken_cells_.visit(bounds_of(spaced), [&](std::uint32_t id) {
         apart = apart && !spaced.overlaps(taken_[id]);
@@ -404,7 +406,8 @@ std::size_t label_placer::curves_met(const label_box& b) const
     return static_cast<std::size_t>(std::unique(met.begin(), met.end()) - met.begin());
 }
 
-label_box label_placer::place_at(point at, double radius, double width, double height)
+std::optional<label_box> label_placer::place_at(point at, double radius, double width,
+                                                double height)
 {
     // Eight directions from the mark, above and to the right first, at three
     // distances.
@@ -432,8 +435,8 @@ label_box label_placer::place_at(point at, double radius, double width, double h
         }
     }
     // Nowhere clear of the saturation curve and the process: clear of the
-    // other labels, across the fewest curves.
-    const label_box* best = &candidates.front();
+    // other labels, across the fewest curves; or nowhere.
+    const label_box* best = nullptr;
     std::size_t fewest = curves_.size() + 1;
     for (const label_box& b : candidates) {
         if (!b.inside(area_))
@@ -446,9 +449,62 @@ label_box label_placer::place_at(point at, double radius, double width, double h
             best = &b;
         }
     }
+    if (best == nullptr)
+        return std::nullopt;
     const label_box chosen = *best;
     take(chosen);
     return chosen;
+}
+
+void label_placer::take_marks(const std::vector<point>& centres, double radius)
+{
+    const int columns = static_cast<int>(std::ceil(area_.right - area_.left)) + 1;
+    const int rows = static_cast<int>(std::ceil(area_.bottom - area_.top)) + 1;
+    std::vector<unsigned char> covered(static_cast<std::size_t>(columns * rows), 0);
+    for (const point& c : centres) {
+        const int x0 = std::max(0, static_cast<int>(std::floor(c.x - radius - area_.left)));
+        const int x1 = std::min(columns - 1, static_cast<int>(std::ceil(c.x + radius - area_.left)));
+        const int y0 = std::max(0, static_cast<int>(std::floor(c.y - radius - area_.top)));
+        const int y1 = std::min(rows - 1, static_cast<int>(std::ceil(c.y + radius - area_.top)));
+        for (int y = y0; y <= y1; ++y) {
+            for (int x = x0; x <= x1; ++x)
+                covered[static_cast<std::size_t>(y * columns + x)] = 1;
+        }
+    }
+    // Sums over the rectangles from the area's top left corner: a count over
+    // any rectangle is four look-ups.
+    mark_columns_ = columns + 1;
+    mark_rows_ = rows + 1;
+    mark_sums_.assign(static_cast<std::size_t>(mark_columns_ * mark_rows_), 0);
+    for (int y = 0; y < rows; ++y) {
+        std::uint32_t row_sum = 0;
+        for (int x = 0; x < columns; ++x) {
+            row_sum += covered[static_cast<std::size_t>(y * columns + x)];
+            mark_sums_[static_cast<std::size_t>((y + 1) * mark_columns_ + x + 1)] =
+                mark_sums_[static_cast<std::size_t>(y * mark_columns_ + x + 1)] + row_sum;
+        }
+    }
+}
+
+bool label_placer::meets_marks(const box& b) const
+{
+    if (mark_sums_.empty())
+        return false;
+    auto column = [&](double x) {
+        return std::clamp(static_cast<int>(std::floor(x - area_.left)), 0, mark_columns_ - 1);
+    };
+    auto row = [&](double y) {
+        return std::clamp(static_cast<int>(std::floor(y - area_.top)), 0, mark_rows_ - 1);
+    };
+    // The pixels x0 to x1 - 1 and y0 to y1 - 1, those the box touches.
+    const int x0 = column(b.left);
+    const int x1 = std::min(column(b.right) + 1, mark_columns_ - 1);
+    const int y0 = row(b.top);
+    const int y1 = std::min(row(b.bottom) + 1, mark_rows_ - 1);
+    auto at = [&](int x, int y) {
+        return mark_sums_[static_cast<std::size_t>(y * mark_columns_ + x)];
+    };
+    return at(x1, y1) - at(x0, y1) - at(x1, y0) + at(x0, y0) > 0;
 }
 
 std::vector<double> fractions_around(double first, double step)

@@ -119,8 +119,15 @@ public:
     // at `at`, in one of eight directions (above and to the right first) at
     // one of three distances: clear of every curve if possible, else of the
     // always avoided ones, else of the other labels across the fewest curves.
-    // The box is taken and returned.
-    label_box place_at(point at, double radius, double width, double height);
+    // The box is taken and returned; nothing when every place is too close to
+    // another label or a mark (the label is then left out).
+    std::optional<label_box> place_at(point at, double radius, double width, double height);
+
+    // The marks of states, squares of half side `radius` around `centres`,
+    // which labels keep label_clearance from. Taken once, before any label
+    // is placed: they are held as a covered-pixel map whose rectangle sums
+    // cost four look-ups, however many marks there are.
+    void take_marks(const std::vector<point>& centres, double radius);
 
     // Whether a box keeps the distance between labels from every box taken.
     bool apart_from_taken(const label_box& b) const;
@@ -129,6 +136,7 @@ private:
     enum class strictness { every_curve, own_family };
     bool is_free(const label_box& b, std::optional<std::size_t> own, strictness s) const;
     std::size_t curves_met(const label_box& b) const;
+    bool meets_marks(const box& b) const;
 
     struct curve_entry {
         polyline points;
@@ -144,6 +152,9 @@ private:
     std::vector<label_box> taken_;
     cell_index segment_cells_;
     cell_index taken_cells_;
+    std::vector<std::uint32_t> mark_sums_;  // covered pixels above and left of each
+    int mark_columns_ = 0;
+    int mark_rows_ = 0;
 };
 
 // The distance, in pixels, that every label keeps from every other label and

@@ -235,26 +235,32 @@ void place_labels(chart_page& page)
                              label_placer::always_avoided);
         }
     }
-    for (const point& m : marks)
-        placer.take({m, 0.0, point_radius, point_radius});
-    for (std::size_t i = 0; i < page.points.size(); ++i) {
-        const std::string& text = page.points[i].label;
-        if (text.empty())
-            continue;
-        const label_box b = placer.place_at(marks[i], point_radius,
-                                            text_width(text, label_size) + 2 * label_padding,
-                                            label_size + 2 * label_padding);
-        page.labels.push_back({text, "point-label", "", "", text_colour, b});
-    }
-    // Labels of scatter states that have one: beside their mark.
+    // The marks of scatter states with a label keep the labels away too.
     const double scatter_radius = page.scatter_look.diameter / 2;
+    std::vector<point> labelled_scatter;
     for (const marked_state& s : page.scatter) {
-        if (s.label.empty() || page.scatter_look.density)
-            continue;
-        const label_box b = placer.place_at(page.map.at({s.tdb, s.w}), scatter_radius,
-                                            text_width(s.label, label_size) + 2 * label_padding,
-                                            label_size + 2 * label_padding);
-        page.labels.push_back({s.label, "point-label", "", "", text_colour, b});
+        if (!s.label.empty() && !page.scatter_look.density)
+            labelled_scatter.push_back(page.map.at({s.tdb, s.w}));
+    }
+    std::vector<point> all_marks = marks;
+    all_marks.insert(all_marks.end(), labelled_scatter.begin(), labelled_scatter.end());
+    placer.take_marks(all_marks, std::max(point_radius, scatter_radius));
+    auto place_point_label = [&](point at, double radius, const std::string& text) {
+        if (text.empty())
+            return;
+        const std::optional<label_box> b =
+            placer.place_at(at, radius, text_width(text, label_size) + 2 * label_padding,
+                            label_size + 2 * label_padding);
+        if (b)
+            page.labels.push_back({text, "point-label", "", "", text_colour, *b});
+    };
+    for (std::size_t i = 0; i < page.points.size(); ++i)
+        place_point_label(marks[i], point_radius, page.points[i].label);
+    // Labels of scatter states that have one: beside their mark.
+    std::size_t k = 0;
+    for (const marked_state& s : page.scatter) {
+        if (!s.label.empty() && !page.scatter_look.density)
+            place_point_label(labelled_scatter[k++], scatter_radius, s.label);
     }
 
     // Where along its curve a family's label goes first: wet-bulb values
