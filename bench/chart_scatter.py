@@ -6,6 +6,7 @@ cost grows linearly with the points.
 A benchmark, not a test: it prints figures and asserts nothing.
 
     python3 bench/chart_scatter.py [build/hygra]
+    python3 bench/chart_scatter.py --year docs/year-hourly.csv
 
 The states are a synthetic climate (a daily and a yearly swing of dry bulb and
 dew point, with a deterministic jitter), written as CSV with the columns hour,
@@ -60,6 +61,10 @@ def run(tool, csv, extra):
 
 
 def main():
+    if len(sys.argv) == 3 and sys.argv[1] == "--year":
+        # The README's example year: python3 bench/chart_scatter.py --year docs/year-hourly.csv
+        write_csv(sys.argv[2], synthetic_year(HOURS_A_YEAR))
+        return
     tool = sys.argv[1] if len(sys.argv) > 1 else "build/hygra"
     with tempfile.TemporaryDirectory() as tmp:
         print("%9s  %-28s  %8s  %8s  %12s" % ("points", "options", "CPU s", "wall s", "us a point"))

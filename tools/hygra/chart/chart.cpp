@@ -292,8 +292,8 @@ void count_in_zones(chart_page& page)
     std::size_t widest = 4;
     for (const drawn_zone& z : page.zones)
         widest = std::max(widest, z.z.name.size());
-    std::cerr << "zone" << std::string(widest - 4, ' ') << "  states inside  of " << states.size()
-              << "\n";
+    std::cerr << "zone" << std::string(widest - 4, ' ') << "  states inside  share of "
+              << states.size() << "\n";
     for (const drawn_zone& z : page.zones) {
         char share[32];
         std::snprintf(share, sizeof share, "%5.1f %%",

@@ -115,7 +115,7 @@ void write_axes(svg_writer& svg, const chart_page& page)
     svg.close();
     const int t_decimals = decimals_of(page.tdb_step);
     for (double t : multiples(r.tdb_min, r.tdb_max, page.tdb_step)) {
-        write_text(svg, "tick-label", number_text(t, t_decimals), map.x(t), plot.bottom + 17,
+        write_text(svg, "tick-label", number_text(t, t_decimals), map.x(t), plot.bottom + 21,
                    tick_size, "middle");
     }
     const int w_decimals = decimals_of(page.w_step);
@@ -125,7 +125,7 @@ void write_axes(svg_writer& svg, const chart_page& page)
     }
     const double middle_x = (plot.left + plot.right) / 2;
     write_text(svg, "axis-title", "Dry-bulb temperature, " + unit_text(HYGRA_TDB, page.units),
-               middle_x, plot.bottom + 36, axis_title_size, "middle");
+               middle_x, plot.bottom + 40, axis_title_size, "middle");
     const double title_x = plot.right + 62;
     const double middle_y = (plot.top + plot.bottom) / 2;
     svg.open("text");
