@@ -34,7 +34,7 @@ def synthetic_year(hours):
         daily = -math.cos(2 * math.pi * ((h % 24) - 3) / 24.0)  # coolest at 03:00
         jitter = math.sin(h * 12.9898) * 43758.5453 % 1.0 - 0.5
         tdb = 11.0 + 12.0 * season + 5.0 * daily + 6.0 * jitter
-        tdew = min(tdb - 0.5, 5.0 + 9.0 * season + 3.0 * jitter)
+        tdew = min(tdb - 1.0, 3.0 + 8.0 * season + 4.0 * jitter - 1.5 * daily)
         month = min(12, int(day // 30.42) + 1)
         rows.append((h, month, round(tdb, 2), round(tdew, 2)))
     return rows

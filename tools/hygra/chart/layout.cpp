@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 #include <optional>
+#include <set>
+#include <tuple>
 
 #include "chart/page.h"
 #include "chart/ticks.h"
@@ -254,8 +256,17 @@ void place_labels(chart_page& page)
         if (b)
             page.labels.push_back({text, "point-label", "", "", text_colour, *b});
     };
-    for (std::size_t i = 0; i < page.points.size(); ++i)
-        place_point_label(marks[i], point_radius, page.points[i].label);
+    std::set<std::tuple<std::string, long, long>> labelled;  // text and pixel
+    for (std::size_t i = 0; i < page.points.size(); ++i) {
+        // A state that two chains share (the room air supplied and returned)
+        // is labelled once.
+        const bool repeated =
+            !labelled
+                 .insert({page.points[i].label, std::lround(marks[i].x), std::lround(marks[i].y)})
+                 .second;
+        if (!repeated)
+            place_point_label(marks[i], point_radius, page.points[i].label);
+    }
     // Labels of scatter states that have one: beside their mark.
     std::size_t k = 0;
     for (const marked_state& s : page.scatter) {
