@@ -104,6 +104,14 @@ TEST(ChartData, ScatterStatesLandWhereTheLibraryPutsThemUnlabelledByDefault)
         }
     }
 
+    // A given range leaves out the states outside it, and says how many.
+    const process_result narrow =
+        chart({"--scatter", temporary_file(scatter_file(false)), "--tdb", "0:35"});
+    ASSERT_EQ(narrow.status, 0) << narrow.err;
+    EXPECT_EQ(narrow.err, "hygra: 1 of 8 scatter states lie outside the chart and are not drawn; "
+                          "widen --tdb or --w to draw them\n");
+    EXPECT_EQ(chart_reading(narrow.out).scatter().size(), std::size(scatter_rows) - 1);
+
     // Labels only where the file has them.
     const process_result r = chart({"--scatter", temporary_file(scatter_file(true))});
     ASSERT_EQ(r.status, 0) << r.err;

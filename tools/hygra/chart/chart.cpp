@@ -372,6 +372,11 @@ int run_chart(const options& opts)
     }
     if (page.process)
         join_chains(page);
+    // Zones count every state read, those outside a given range too: the
+    // share is of the whole year.
+    if (!read_all_zones(opts, page))
+        return exit_failed;
+    count_in_zones(page);
     if (!choose_region(opts, page))
         return exit_failed;
     if (!page.scatter.empty() && c.colour_by) {
@@ -381,9 +386,6 @@ int run_chart(const options& opts)
         page.scatter_look.shade_min = low->shade;
         page.scatter_look.shade_max = high->shade;
     }
-    if (!read_all_zones(opts, page))
-        return exit_failed;
-    count_in_zones(page);
     page.title = c.title ? *c.title : pressure_title(page);
 
     // The plot fills the page but for its margins; the legend below it takes
@@ -392,7 +394,8 @@ int run_chart(const options& opts)
                      page.height - margin_bottom};
     const int rows = legend_rows(page);
     page.map.plot.bottom =
-        page.height - std::max(margin_bottom, legend_offset + (rows - 1) * legend_row + 40.0);
+        std::max(page.height / 2,
+                 page.height - std::max(margin_bottom, legend_offset + (rows - 1) * legend_row + 40.0));
     if (page.scatter_look.density)
         fill_cells(page);
 
