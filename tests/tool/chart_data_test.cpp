@@ -210,6 +210,13 @@ TEST(ChartData, ComfortZonesHaveTheirCornersAndCountTheStatesInside)
     EXPECT_NE(legend.find("summer comfort, 0.5 clo: 4 of 10 states (40 %)"), std::string::npos)
         << legend;
 
+    // One zone a --zone: a pressure after it is still the pressure.
+    const process_result words = chart({"--zone", "summer", "P=0.9", "--zone", "winter"});
+    ASSERT_EQ(words.status, 0) << words.err;
+    const chart_reading words_svg(words.out);
+    EXPECT_EQ(words_svg.zones().size(), 2u);
+    EXPECT_EQ(words_svg.mapping().pressure, 0.9);
+
     // In inch-pound units the same corners, in degF.
     const process_result ip = chart({"--ip", "--zone", "winter"});
     ASSERT_EQ(ip.status, 0) << ip.err;

@@ -167,7 +167,8 @@ chart_command::chart_command(CLI::App& app)
         ->needs(scatter)
         ->excludes(colour_by);
     chart->add_option("--zone", zones_, "shade a zone: summer, winter, or a CSV polygon FILE")
-        ->type_name("ZONE");
+        ->type_name("ZONE")
+        ->allow_extra_args(false);  // one zone a --zone; P= after it stays the pressure
     chart->add_option("--format", format_, "svg, png or pdf (by default from --output's ending)")
         ->type_name("FORMAT");
     chart->add_option("--width", width_, "page width, pixels (1000)")->type_name("PX");
