@@ -342,7 +342,7 @@ void write_zones(svg_writer& svg, const chart_page& page)
         return;
     svg.open("g");
     svg.attribute("class", "zones");
-    svg.attribute("clip-path", "url(#plot-area)");
+    svg.attribute("clip-path", "url(#unsaturated)");
     for (const drawn_zone& z : page.zones) {
         svg.open("polygon");
         svg.attribute("class", "zone");
@@ -388,7 +388,7 @@ void write_scatter(svg_writer& svg, const chart_page& page)
     if (!page.cells.empty()) {
         svg.open("g");
         svg.attribute("class", "density");
-        svg.attribute("clip-path", "url(#plot-area)");
+        svg.attribute("clip-path", "url(#unsaturated)");
         for (const density_cell& c : page.cells) {
             const point a = map.at(c.low);
             const point b = map.at(c.high);
@@ -541,6 +541,28 @@ std::string write_svg(const chart_page& page)
     svg.attribute("y", plot.top);
     svg.attribute("width", plot.right - plot.left);
     svg.attribute("height", plot.bottom - plot.top);
+    svg.close();
+    svg.close();
+    // The unsaturated part of the plot, below the saturation curve (the whole
+    // plot when the curve misses it): zones and density cells are drawn only
+    // there.
+    polyline below{{plot.left, plot.top}, {plot.right, plot.top}, {plot.right, plot.bottom},
+                   {plot.left, plot.bottom}};
+    for (const curve& c : page.curves) {
+        if (c.style != &saturation_style || c.pixels.empty())
+            continue;
+        below = c.pixels;
+        if (below.back().x < plot.right - 0.01)
+            below.push_back({plot.right, plot.top});
+        below.push_back({plot.right, plot.bottom});
+        below.push_back({plot.left, plot.bottom});
+        if (below.front().x > plot.left + 0.01 && below.front().y < plot.bottom - 0.01)
+            below.push_back({plot.left, below.front().y});
+    }
+    svg.open("clipPath");
+    svg.attribute("id", "unsaturated");
+    svg.open("polygon");
+    svg.points(below);
     svg.close();
     svg.close();
     for (std::size_t k = 0; k < page.chains.size(); ++k) {
