@@ -14,6 +14,7 @@ month, TDB and TDEW (degC), the file that --scatter reads.
 """
 import math
 import os
+import random
 import resource
 import subprocess
 import sys
@@ -25,19 +26,24 @@ HOURS_A_YEAR = 8760
 
 def synthetic_year(hours):
     """Rows (hour, month, dry bulb, dew point) of a temperate year, repeated
-    as needed to give `hours` rows."""
-    rows = []
-    for k in range(hours):
-        h = k % HOURS_A_YEAR
+    as needed to give `hours` rows: a yearly and a daily swing, and weather
+    that wanders from day to day (a first-order autoregressive process from a
+    seeded generator, so every run gives the same year)."""
+    rng = random.Random(17)
+    warm = 0.0  # the weather's departure of the dry bulb, degC
+    damp = 0.0  # and of the dew point
+    year = []
+    for h in range(HOURS_A_YEAR):
         day = h / 24.0
         season = -math.cos(2 * math.pi * (day - 15) / 365.0)  # -1 mid-January, 1 mid-July
         daily = -math.cos(2 * math.pi * ((h % 24) - 3) / 24.0)  # coolest at 03:00
-        jitter = math.sin(h * 12.9898) * 43758.5453 % 1.0 - 0.5
-        tdb = 11.0 + 12.0 * season + 5.0 * daily + 6.0 * jitter
-        tdew = min(tdb - 1.0, 3.0 + 8.0 * season + 4.0 * jitter - 1.5 * daily)
+        warm = 0.985 * warm + rng.gauss(0.0, 0.45)
+        damp = 0.99 * damp + rng.gauss(0.0, 0.3)
+        tdb = 10.0 + 11.0 * season + (3.0 + 1.5 * season) * daily + warm
+        tdew = min(tdb - 0.3, 3.5 + 8.0 * season + 0.4 * warm + damp - 0.5 * daily)
         month = min(12, int(day // 30.42) + 1)
-        rows.append((h, month, round(tdb, 2), round(tdew, 2)))
-    return rows
+        year.append((h, month, round(tdb, 2), round(tdew, 2)))
+    return [year[k % HOURS_A_YEAR] for k in range(hours)]
 
 
 def write_csv(path, rows, labelled=False):
