@@ -267,8 +267,8 @@ bool read_all_zones(const options& opts, chart_page& page)
 {
     const moist_air air(page.pressure, page.units);
     std::vector<std::string> failures;
-    for (const std::string& spec : opts.chart->zones) {
-        for (zone& z : read_zones(spec, air, failures)) {
+    for (const std::string& zone_name : opts.chart->zones) {
+        for (zone& z : read_zones(zone_name, air, failures)) {
             const std::size_t k = page.zones.size();
             page.zones.push_back({std::move(z), zone_colours[k % std::size(zone_colours)], 0});
         }

@@ -177,14 +177,14 @@ std::vector<zone> read_zone_file(const std::string& path, const moist_air& air,
 
 }  // namespace
 
-std::vector<zone> read_zones(const std::string& spec, const moist_air& air,
+std::vector<zone> read_zones(const std::string& zone_name, const moist_air& air,
                              std::vector<std::string>& failures)
 {
-    if (spec == "summer")
+    if (zone_name == "summer")
         return {preset("summer comfort, 0.5 clo", summer_corners, air, failures)};
-    if (spec == "winter")
+    if (zone_name == "winter")
         return {preset("winter comfort, 1.0 clo", winter_corners, air, failures)};
-    return read_zone_file(spec, air, failures);
+    return read_zone_file(zone_name, air, failures);
 }
 
 bool inside(const zone& z, state_point s)

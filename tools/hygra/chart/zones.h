@@ -17,7 +17,7 @@ struct zone {
     state_line outline;  // the closed edge, first corner not repeated; dry bulb and kg/kg
 };
 
-// The zone `spec` names: "summer" or "winter", the comfort zones of the
+// The zone `zone_name` names: "summer" or "winter", the comfort zones of the
 // graphical method for typical offices (activity 1.0 to 1.3 met, air speed
 // below 0.2 m/s) at 0.5 and 1.0 clo, humidity ratio 0 to 0.012; or else the
 // CSV file of that name (a zone a value of its column "zone", or one zone
@@ -25,7 +25,7 @@ struct zone {
 // corner a row. Corners the library gives no state for are reported in
 // `failures`; a file that cannot be read or a header that does not name such
 // a pair throws usage_error.
-std::vector<zone> read_zones(const std::string& spec, const moist_air& air,
+std::vector<zone> read_zones(const std::string& zone_name, const moist_air& air,
                              std::vector<std::string>& failures);
 
 // Whether a state lies inside the outline (even-odd rule; a state on an edge
