@@ -257,6 +257,12 @@ std::vector<chart_line> chart_reading::lines_in(const std::string& group_class) 
     return out;
 }
 
+std::string chart_reading::first_attribute(const std::string& xpath, const char* name) const
+{
+    const std::vector<xmlNode*> found = select(xpath);
+    return found.empty() ? std::string() : attribute(found[0], name);
+}
+
 std::vector<int> chart_reading::density_counts() const
 {
     std::vector<int> out;

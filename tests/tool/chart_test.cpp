@@ -801,6 +801,18 @@ TEST(Chart, TheHumidityRatioAxisFitsTheDryBulbRangeAndHasAMinorGrid)
         for (std::size_t i = 1; i < ys.size(); ++i)
             EXPECT_NEAR(ys[i] - ys[i - 1], c.minor_w, 0.01 * c.minor_w);
     }
+    // Wet-bulb, enthalpy and volume lines told apart by their dashes too, so
+    // that a black-and-white print keeps them apart.
+    const chart_reading plain(draw({}));
+    const std::string wet = plain.first_attribute("//s:polyline[@class='wet-bulb']", "stroke-dasharray");
+    const std::string enthalpy =
+        plain.first_attribute("//s:polyline[@class='enthalpy']", "stroke-dasharray");
+    const std::string volume = plain.first_attribute("//s:polyline[@class='volume']", "stroke-dasharray");
+    EXPECT_NE(wet, "");
+    EXPECT_EQ(enthalpy, "");
+    EXPECT_NE(volume, "");
+    EXPECT_NE(wet, volume);
+
     // The inch-pound enthalpy's datum, in the legend.
     std::string legend;
     for (const text_box& t : chart_reading(draw({"--ip"})).texts())

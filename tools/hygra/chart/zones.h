@@ -17,7 +17,7 @@ struct zone {
     state_line outline;  // the closed edge, first corner not repeated; dry bulb and kg/kg
 };
 
-// The zone `zone_name` names: "summer" or "winter", the comfort zones of the
+// The zones `zone_name` stands for: "summer" or "winter", the comfort zones of the
 // graphical method for typical offices (activity 1.0 to 1.3 met, air speed
 // below 0.2 m/s) at 0.5 and 1.0 clo, humidity ratio 0 to 0.012; or else the
 // CSV file of that name (a zone a value of its column "zone", or one zone
