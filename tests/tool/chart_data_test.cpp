@@ -104,6 +104,19 @@ TEST(ChartData, ScatterStatesLandWhereTheLibraryPutsThemUnlabelledByDefault)
         }
     }
 
+    // The marks' size and colour as asked; a colour SVG cannot draw refused.
+    const process_result sized = chart({"--scatter", temporary_file(scatter_file(false)),
+                                        "--marker-size", "6", "--marker-colour", "red"});
+    ASSERT_EQ(sized.status, 0) << sized.err;
+    const chart_reading sized_svg(sized.out);
+    EXPECT_EQ(sized_svg.first_attribute("//s:circle[@class='scatter-point']", "r"), "3");
+    EXPECT_EQ(sized_svg.first_attribute("//s:g[@class='scatter']", "fill"), "red");
+    const process_result bad_colour = chart({"--scatter", temporary_file(scatter_file(false)),
+                                             "--marker-colour", "red\" onload=\"x"});
+    EXPECT_EQ(bad_colour.status, 2);
+    EXPECT_NE(bad_colour.err.find("is not a colour; give #rrggbb, #rgb or a name"),
+              std::string::npos);
+
     // A given range leaves out the states outside it, and says how many.
     const process_result narrow =
         chart({"--scatter", temporary_file(scatter_file(false)), "--tdb", "0:35"});

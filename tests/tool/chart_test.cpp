@@ -813,6 +813,18 @@ TEST(Chart, TheHumidityRatioAxisFitsTheDryBulbRangeAndHasAMinorGrid)
     EXPECT_NE(volume, "");
     EXPECT_NE(wet, volume);
 
+    // The enthalpy values on their scale beyond the saturation curve, as on a
+    // printed chart; the wet-bulb values between the two.
+    const plot_mapping m = plain.mapping();
+    std::size_t enthalpy_outside = 0;
+    for (const text_box& t : plain.texts()) {
+        if (t.family != "enthalpy")
+            continue;
+        const chart_state s = m.state_at(t.centre());
+        enthalpy_outside += s.w > saturation_w(m, s.tdb) && s.tdb > m.tdb_min;
+    }
+    EXPECT_GE(enthalpy_outside, 8u);
+
     // The inch-pound enthalpy's datum, in the legend.
     std::string legend;
     for (const text_box& t : chart_reading(draw({"--ip"})).texts())
