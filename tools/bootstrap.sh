@@ -12,9 +12,11 @@ packages=(
   nlohmann-json3-dev        # the hygra tool: JSON output
   libcsv-dev                # the hygra tool: reading CSV in a batch
   libxml2-dev               # the hygra tool: writing the chart's SVG
+  librsvg2-dev libcairo2-dev  # the hygra tool: the chart as PNG or PDF (librsvg on cairo)
   libxml2-utils             # chart tests: xmllint checks the SVG is well formed
   librsvg2-bin              # chart tests: rsvg-convert renders it to PNG
   libpng-dev                # chart tests: decoding the PNG
+  poppler-utils             # chart tests: pdfinfo and pdftoppm read the PDF back
   pkg-config                # the package test: building a client with pkg-config
   time                      # bench/tool_batch.sh: peak memory by /usr/bin/time
   python3 python3-venv      # the Python package's tests; the fresh-install test's virtual environment

@@ -9,6 +9,7 @@
 #include <CLI/CLI.hpp>
 
 #include "checked_output.h"
+#include "chart/options.h"
 #include "hygra.h"
 #include "numbers.h"
 #include "state_selection.h"
@@ -26,9 +27,7 @@ class formatter : public CLI::Formatter {
 public:
     std::string make_usage(const CLI::App* app, std::string) const override
     {
-        const std::string chart =
-            "hygra chart [--ip] [P=VALUE | ALT=VALUE] [--tdb LOW:HIGH] [--w LOW:HIGH]\n"
-            "             [--points FILE [--process]] [--output FILE]\n";
+        const std::string chart = chart_usage();
         if (app->get_parent() != nullptr)
             return "Usage: " + chart;
         return "Usage: hygra [OPTIONS] NAME=VALUE NAME=VALUE [P=VALUE | ALT=VALUE] [PROPERTY...]\n"
@@ -117,7 +116,8 @@ std::string help_footer()
          "and 1 atm and for liquid water at 0.01 degC, in both unit systems; with --ip,\n"
          "--ip-datum=0F puts dry air's zero at 0 degF instead, as inch-pound charts do\n"
          "(HM, HA, SM and SA, given or shown).\n\n";
-    t += "Chart: hygra chart writes a psychrometric chart as SVG (hygra chart --help).\n\n";
+    t += "Chart: hygra chart writes a psychrometric chart as SVG, PNG or PDF (hygra chart\n"
+         "--help).\n\n";
     t += "Exit status: 0 when everything was computed; 1 when a state, a property or a\n"
          "batch row failed; 2 when the command line, the batch header or a file is wrong,\n"
          "or the output cannot be written.\n\n";
@@ -183,58 +183,6 @@ void read_words(const std::vector<std::string>& words, options& out)
     if (!selected) {
         for (int code = 0; code < HYGRA_PROPERTY_COUNT; ++code)
             out.properties.push_back(code);
-    }
-}
-
-std::string chart_footer()
-{
-    return "The chart is drawn at the pressure P= in bar (psi with --ip) or at the altitude\n"
-           "ALT= in m (ft) of the standard atmosphere, by default at sea level. Dry bulb runs\n"
-           "along the bottom, humidity ratio up the right (g/kg, or grains/lb with --ip),\n"
-           "with the saturation curve, relative humidity every 10 %, and lines of constant\n"
-           "wet bulb, enthalpy and specific volume, every point a state of the library.\n"
-           "Default ranges: -10 to 50 degC and 0 to 30 g/kg (10 to 120 degF and 0 to 200\n"
-           "grains/lb), the humidity ratio scaled to the pressure and both widened to hold\n"
-           "the points of --points.\n\n"
-           "Points: FILE (- for standard input) is CSV whose header names inputs (TDB, TWB,\n"
-           "TDEW, RH, W, HM, SM, VM) and optionally a column 'label'; each row fills two of\n"
-           "the inputs, a pair that fixes a state, and leaves the others empty. The states\n"
-           "are taken at the chart's pressure.\n\n"
-           "Examples:\n"
-           "  hygra chart > chart.svg\n"
-           "  hygra chart --ip ALT=5280 --output denver.svg\n"
-           "  hygra chart --tdb 10:40 --w 0:20 --points states.csv --process > ahu.svg\n";
-}
-
-// "LOW:HIGH" as two numbers, the first below the second.
-std::pair<double, double> require_range(const std::string& option, const std::string& text)
-{
-    const std::size_t colon = text.find(':');
-    if (colon == std::string::npos)
-        throw usage_error(option + ": '" + text + "' is not a range LOW:HIGH");
-    const double low = require_number(option, text.substr(0, colon));
-    const double high = require_number(option, text.substr(colon + 1));
-    if (!(low < high))
-        throw usage_error(option + ": the low end of '" + text + "' is not below the high end");
-    return {low, high};
-}
-
-// The words after "hygra chart": only the pressure.
-void read_chart_words(const std::vector<std::string>& words, options& out)
-{
-    for (const std::string& word : words) {
-        const std::size_t eq = word.find('=');
-        std::string name = word.substr(0, eq == std::string::npos ? word.size() : eq);
-        for (char& c : name)
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        if (eq == std::string::npos || (name != "P" && name != "ALT")) {
-            throw usage_error("hygra chart takes P= or ALT= and options, not '" + word +
-                              "'; mark states with --points FILE");
-        }
-        if (out.pressure.kind != pressure_input::sea_level)
-            throw usage_error("the pressure is given twice; give one P= or one ALT=");
-        out.pressure.kind = name == "P" ? pressure_input::pressure : pressure_input::altitude;
-        out.pressure.value = require_number(name, word.substr(eq + 1));
     }
 }
 
@@ -325,32 +273,7 @@ std::optional<int> parse_arguments(int argc, char** argv, options& out)
     app.add_option("words", words, "inputs NAME=VALUE, P= or ALT=, and property names")
         ->group("");
 
-    CLI::App* chart =
-        app.add_subcommand("chart", "write a psychrometric chart as SVG (hygra chart --help)");
-    chart->formatter(app.get_formatter());
-    chart->footer(chart_footer());
-    chart->fallthrough();  // --ip after the word chart
-    std::string tdb_range;
-    std::string w_range;
-    std::string points;
-    std::string output;
-    bool process = false;
-    std::vector<std::string> chart_words;
-    CLI::Option* tdb_opt =
-        chart->add_option("--tdb", tdb_range, "dry-bulb range, degC (degF with --ip)")
-            ->type_name("LOW:HIGH");
-    CLI::Option* w_opt =
-        chart->add_option("--w", w_range, "humidity-ratio range, g/kg (grains/lb with --ip)")
-            ->type_name("LOW:HIGH");
-    CLI::Option* points_opt =
-        chart->add_option("--points", points, "mark the states of the CSV file FILE")
-            ->type_name("FILE");
-    chart->add_flag("--process", process, "join the points in order as a process, with arrows")
-        ->needs(points_opt);
-    CLI::Option* output_opt =
-        chart->add_option("-o,--output", output, "write the SVG to FILE, not standard output")
-            ->type_name("FILE");
-    chart->add_option("words", chart_words, "P= or ALT=")->group("");
+    const chart_command chart(app);
 
     try {
         app.parse(argc, argv);
@@ -366,28 +289,14 @@ std::optional<int> parse_arguments(int argc, char** argv, options& out)
     }
 
     out.units = ip ? HYGRA_IP : HYGRA_SI;
-    if (chart->parsed()) {
+    if (chart.parsed()) {
         if (csv || json || batch_opt->count() > 0 || epw_opt->count() > 0 ||
             format_opt->count() > 0 || inputs_opt->count() > 0 || unit_opt->count() > 0 ||
             datum_opt->count() > 0 || !words.empty()) {
             throw usage_error("hygra chart takes --ip, P= or ALT=, and its own options "
                               "(hygra chart --help)");
         }
-        chart_options c;
-        if (tdb_opt->count() > 0)
-            c.tdb = require_range("--tdb", tdb_range);
-        if (w_opt->count() > 0) {
-            c.w = require_range("--w", w_range);
-            if (c.w->first < 0.0)
-                throw usage_error("--w: a humidity ratio cannot be negative");
-        }
-        if (points_opt->count() > 0)
-            c.points = points;
-        c.process = process;
-        if (output_opt->count() > 0)
-            c.output = output;
-        out.chart = c;
-        read_chart_words(chart_words, out);
+        chart.read(out);
         return std::nullopt;
     }
     out.format = json ? output_format::json : csv ? output_format::csv : output_format::table;

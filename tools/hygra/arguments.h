@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "chart/options.h"
 #include "evaluation.h"
 #include "ip_datum.h"
 
@@ -31,15 +32,6 @@ enum class output_format { table, csv, json };
 
 // What a batch writes: CSV, or one JSON object per row.
 enum class batch_output { csv, json_lines };
-
-// hygra chart: the ranges of the axes, states to mark, and where to write.
-struct chart_options {
-    std::optional<std::pair<double, double>> tdb;  // --tdb LOW:HIGH, degC or degF
-    std::optional<std::pair<double, double>> w;    // --w LOW:HIGH, g/kg or grains/lb
-    std::optional<std::string> points;             // --points FILE, "-" for standard input
-    bool process = false;                          // --process: join the points in order
-    std::optional<std::string> output;             // --output FILE, else standard output
-};
 
 struct options {
     int units = 0;  // HYGRA_SI, or HYGRA_IP with --ip

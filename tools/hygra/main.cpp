@@ -8,7 +8,7 @@
 
 #include "arguments.h"
 #include "batch/batch.h"
-#include "chart.h"
+#include "chart/chart.h"
 #include "checked_output.h"
 #include "formatting.h"
 #include "hygra.h"
