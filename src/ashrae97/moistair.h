@@ -35,6 +35,14 @@ public:
     double tdew_estimate() const;
 
 private:
+    // Relative humidity 1 within rounding.
+    bool saturated() const;
+    // The dew point near the triple point, where saturation jumps: td when it
+    // is the lower root, else the root searched on the right side of the jump.
+    double dew_point_at_triple_point(double td) const;
+    // Humidity ratio of air saturated at t and this pressure, kg/kg.
+    double saturation_w(double t) const;
+
     // Mixture second and third virial coefficients (cm3/mol, cm6/mol2) and
     // their temperature derivatives.
     struct mixture_coefficients {

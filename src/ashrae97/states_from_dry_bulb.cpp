@@ -31,6 +31,8 @@ constexpr double supersaturation_margin = 1e-3;
 // A relative humidity this close above 1 is a saturated state read back with
 // rounding (its humidity ratio converted to a mole fraction and back).
 constexpr double saturation_rounding = 1e-9;
+// A wet bulb this far above the dry bulb (K) is the dry bulb read back with rounding.
+constexpr double wet_bulb_rounding = 1e-6;
 
 // Residual of one mixture property as a function of the mole fraction of water
 // vapour at fixed dry bulb and pressure, relative to its target.
@@ -162,15 +164,20 @@ void moist_air::at_tdry_tdew(double tdry, double tdew, double p)
 void moist_air::at_tdry_twet(double tdry, double twet, double p)
 {
     begin_at_tdry(tdry, p);
+    // A wet bulb a rounding above the dry bulb is saturated air read back (the
+    // wet-bulb getter pulls such a wet bulb back to the dry bulb itself).
+    if (twet > tdry && twet - tdry <= wet_bulb_rounding)
+        twet = tdry;
     if (0.0 > tdry - twet)
         throw std::domain_error("moist_air::at_tdry_twet");
     // Saturation at the wet bulb; a wet bulb below the model's range fails here.
     double ws_wet, xws_wet, xas_wet;
     virial(twet, p).efactor(ws_wet, xws_wet, xas_wet);
     check_twet_below_boiling(xws_wet);
-    // The water evaporated at the wet bulb: ice below 0 degC, liquid from it.
-    const water h2o(twet);
-    const double hw = twet < t_ice ? h2o.hw() : h2o.hl();
+    // The water evaporated at the wet bulb: ice below the triple point, liquid
+    // from it, as in the wet-bulb getter, so that every wet bulb it reports
+    // builds its state back.
+    const double hw = water(twet).hw();
     const double hs = moistair(twet, p, xws_wet).hm();
     twet_function f(tdry, p, hs - ws_wet * hw, hw);
     m_xw = solve_mole_fraction(f, tdry, p, brent_solver::default_absolute_tolerance,
