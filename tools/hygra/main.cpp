@@ -7,6 +7,7 @@
 #include "arguments.h"
 #include "batch.h"
 #include "chart.h"
+#include "fit_range_note.h"
 #include "formatting.h"
 #include "hygra.h"
 
@@ -46,6 +47,8 @@ int run_single(const options& opts)
     std::fwrite(text.data(), 1, text.size(), stdout);
     if (std::fflush(stdout) != 0)
         throw usage_error("the output could not be written");
+    if (const std::string note = fit_range_note(request, e); !note.empty())
+        std::cerr << "hygra: " << note << "\n";
     if (!e.complete()) {
         std::cerr << "hygra: " << e.property_errors() << "\n";
         return exit_failed;
