@@ -174,7 +174,7 @@ void describe_construction(int code, const char* what, const evaluation& e)
 void describe_property(int code, const char* what, const evaluation& e)
 {
     const char* name = hygra_property_name(e.code);
-    if (is(what, "moist_air::tdew"))
+    if (is(what, "moist_air::tdew") && code == HYGRA_OUT_OF_RANGE)
         set_last_error("%s: the dew point of this state lies below the lowest temperature of the "
                        "model, %s",
                        name, temperature(ashrae97::t_min, e.u).text);

@@ -296,6 +296,13 @@ double moistair::tdew_estimate() const { return dew_point_estimate(p(), w()); }
 
 double moistair::tdew() const
 {
+    bool found;
+    return dew_point(found);
+}
+
+double moistair::dew_point(bool& found) const
+{
+    found = true;
     const double w = this->w();
     // A search on NaN would still end somewhere: no dew point without a number.
     if (std::isnan(w) || std::isnan(p()))
@@ -307,8 +314,10 @@ double moistair::tdew() const
     const double te = tdew_estimate();
     const double t0 = std::max(t_min, std::min(t_max, te));
     const double d = std::min(t_max - t0, t0 - t_min);
-    if (d == 0.0)
+    if (d == 0.0) {
+        found = false;
         return t0;
+    }
     // Humid air is matched to a tolerance relative to its humidity ratio.
     const double tolerance = (m_xa == 0.0 || w < 0.001) ? 1e-8 : w * 1e-9;
     double td;
@@ -317,10 +326,42 @@ double moistair::tdew() const
         powell_minimizer minimizer(f, tolerance, powell_minimizer::default_iterations);
         td = minimizer.solve(t0, 0.1, d);
     } catch (const std::exception&) {
-        // The correlation is the answer of last resort.
-        return te;
+        // The walk ran out of the range (the correlation can start it far from
+        // a dew point near the lowest temperature): bracket the root instead.
+        return bracketed_dew_point(te, found);
     }
     return near_triple_point(td) ? dew_point_at_triple_point(td) : td;
+}
+
+double moistair::bracketed_dew_point(double te, bool& found) const
+{
+    // Saturation rises with the temperature, over ice up to the triple point
+    // and over liquid from it up to the boiling point: the lowest temperature
+    // where it reaches w. None in the range: the correlation is the answer of
+    // last resort, and no dew point is found.
+    dewpoint_residual f(p(), m_xa == 0.0 ? 0.0 : w());
+    const double ice_end = std::nextafter(t_triple, 0.0);
+    const double pieces[2][2] = {{t_min, ice_end}, {t_triple, below_boiling(p(), t_triple, t_max)}};
+    found = true;
+    for (const auto& piece : pieces) {
+        const double a = piece[0], b = piece[1];
+        const double fa = f(a);
+        if (fa > 0.0) {
+            // Already saturated at the start of the piece: below the range, or
+            // between the two branches at the triple point.
+            if (a == t_min)
+                break;
+            return a;
+        }
+        const double fb = f(b);
+        if (fb >= 0.0) {
+            brent_solver solver(f, 0.0, dew_point_relative_tolerance,
+                                brent_solver::default_maximum_iterations);
+            return solver.solve(a, b, fa, fb);
+        }
+    }
+    found = false;
+    return te;
 }
 
 bool moistair::saturated() const
@@ -367,18 +408,20 @@ double moistair::twet() const
     // Saturated air is its own wet bulb (nothing evaporates into it).
     if (near_triple_point(t()) && saturated())
         return t();
-    const double td = tdew();
+    bool found;
+    const double td = dew_point(found);
     const double h = hm();
     const double w = this->w();
     // The wet bulb lies between the dew point and the dry bulb. A dew point
     // above the dry bulb of air below saturation is the correlation's fallback,
     // no dew point at all: then only the lowest temperature bounds the wet bulb.
     double lo = std::min(td, t()), hi = std::max(td, t());
-    if (td > t() && !(rh() > 1.0)) {
+    if (!found || (td > t() && !(rh() > 1.0))) {
         lo = t_min;
         hi = t();
     }
-    const double d = std::min(t_max - td, td - t_min);
+    // Without a dew point, no walk from it: the root search below.
+    const double d = found ? std::min(t_max - td, td - t_min) : 0.0;
     if (d > 0.0) {
         // Walk up from the dew point to the minimum of the squared balance.
         try {

@@ -35,6 +35,12 @@ public:
     double tdew_estimate() const;
 
 private:
+    // The dew point, K; `found` false when none lies in the model's range and
+    // the correlation's estimate is returned instead.
+    double dew_point(bool& found) const;
+    // The lowest dew point by a bracketed root search over the whole range, or
+    // te with `found` false.
+    double bracketed_dew_point(double te, bool& found) const;
     // Relative humidity 1 within rounding.
     bool saturated() const;
     // The dew point near the triple point, where saturation jumps: td when it

@@ -3,6 +3,7 @@
 // relative humidity and dew point give it in closed form, the other properties
 // by a root search over the mole fraction.
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "ashrae97/checked_root.h"
@@ -33,6 +34,10 @@ constexpr double supersaturation_margin = 1e-3;
 constexpr double saturation_rounding = 1e-9;
 // A wet bulb this far above the dry bulb (K) is the dry bulb read back with rounding.
 constexpr double wet_bulb_rounding = 1e-6;
+
+// the relative tolerance of a search that must resolve the mole fraction to its
+// last digits (nearly pure vapour)
+constexpr double finest_relative_tolerance = 1e-15;
 
 // Residual of one mixture property as a function of the mole fraction of water
 // vapour at fixed dry bulb and pressure, relative to its target.
@@ -103,14 +108,29 @@ private:
     double m_scale;                            // mole fraction at u = 1
 };
 
-// Root of f in mole fraction over the whole gas range at (t, p).
+// Root of f in mole fraction over the whole gas range at (t, p). Bone-dry air
+// whose residual is within tolerance of zero is the answer when the residual
+// does not change sign: a wet bulb or a volume read from air with a few 1e-13
+// of water cannot tell it from dry air. Nearly pure vapour, whose properties
+// per kg of dry air change the more the less dry air is left, is solved again
+// to the precision of the mole fraction itself when the first root is not
+// close enough.
 double solve_mole_fraction(univariate_function<double, double>& f, double t, double p,
                            double abs_tol, double rel_tol)
 {
     const double limit = gas_mole_fraction_limit(t, p);
     scaled_fraction g(f, limit);
+    const double g0 = g(0.0), g1 = g(1.0);
+    if (g0 * g1 > 0.0 && std::fabs(g0) <= residual_tolerance)
+        return 0.0;
     brent_solver solver(g, abs_tol, rel_tol, brent_solver::default_maximum_iterations);
-    return checked_root(solver, solver.solve(0.0, 1.0), 1.0) * limit;
+    const double u = solver.solve(0.0, 1.0, g0, g1);
+    if (!(std::fabs(solver.froot()) <= residual_tolerance + residual_floor)) {
+        brent_solver fine(g, abs_tol, finest_relative_tolerance,
+                          brent_solver::default_maximum_iterations);
+        return checked_root(fine, fine.solve(0.0, 1.0, g0, g1), 1.0) * limit;
+    }
+    return u * limit;
 }
 
 }  // namespace

@@ -298,6 +298,7 @@ TEST(Searches, StatesNearTheRangeLimitsRebuildFromPairsWithoutTheDryBulb)
                          HYGRA_RH, HYGRA_RH, HYGRA_RH, HYGRA_RH, HYGRA_RH};
     const int second[] = {HYGRA_TWB, HYGRA_RH, HYGRA_HM, HYGRA_SM, HYGRA_VM,
                           HYGRA_TWB, HYGRA_W, HYGRA_HM, HYGRA_SM, HYGRA_VM};
+    int rebuilt = 0;
     for (double tdb : {-99.95, -99.9, 371.5, 371.8, 371.95})
         for (double rh : {0.001, 0.5})
             for (double p : {0.01, atm}) {
@@ -308,8 +309,44 @@ TEST(Searches, StatesNearTheRangeLimitsRebuildFromPairsWithoutTheDryBulb)
                     const double b = value(HYGRA_TDRY_RH, second[i], HYGRA_SI, tdb, rh, p);
                     EXPECT_NEAR(value(types[i], HYGRA_TDB, HYGRA_SI, a, b, p), tdb, 2e-5)
                         << "type " << types[i] << " at " << tdb << " degC, rh " << rh << ", " << p;
+                    ++rebuilt;
                 }
             }
+    EXPECT_GE(rebuilt, 100);
+}
+
+TEST(Searches, DewPointAndWetBulbOfColdDryAirAndRebuildsOfNearlyPureVapour)
+{
+    // Cold dry air whose dew point lies just above the lowest temperature,
+    // where the dew-point correlation starts the search far from it: the dew
+    // point is saturation at the humidity ratio, and the wet bulb lies between
+    // it and the dry bulb.
+    struct cold {
+        double tdb, rh, p;
+    };
+    for (const cold& c : {cold{-77.2675, 0.0172405, 15.047}, cold{-76.4012, 0.0144548, 0.409103},
+                          cold{-69.1296, 0.000434868, 0.313788}, cold{-57.5419, 6.95235e-06, 0.0150919}}) {
+        const double tw = value(HYGRA_TDRY_RH, HYGRA_TWB, HYGRA_SI, c.tdb, c.rh, c.p);
+        EXPECT_LT(tw, c.tdb);
+        const double w = value(HYGRA_TDRY_RH, HYGRA_W, HYGRA_SI, c.tdb, c.rh, c.p);
+        EXPECT_NEAR(value(HYGRA_TDRY_TWET, HYGRA_W, HYGRA_SI, c.tdb, tw, c.p), w, 1e-6 * w + 1e-12);
+        const result td = eval(HYGRA_TDRY_RH, HYGRA_TDEW, HYGRA_SI, c.tdb, c.rh, c.p);
+        if (td.code == HYGRA_OK) {
+            EXPECT_LT(td.value, tw);
+            EXPECT_NEAR(value(HYGRA_TDRY_TDEW, HYGRA_W, HYGRA_SI, c.tdb, td.value, c.p), w, 1e-6 * w);
+        } else {
+            EXPECT_EQ(td.code, HYGRA_OUT_OF_RANGE);  // below the range, and said so
+        }
+    }
+    // Air saturated a little below the boiling point holds thousands of kg of
+    // water per kg of dry air; its wet bulb and volume still give it back.
+    const double t = 119.247, p = 1.94024;
+    const double w = value(HYGRA_TDRY_RH, HYGRA_W, HYGRA_SI, t, 1.0, p);
+    EXPECT_GT(w, 1000.0);
+    const double tw = value(HYGRA_TDRY_RH, HYGRA_TWB, HYGRA_SI, t, 1.0, p);
+    const double v = value(HYGRA_TDRY_RH, HYGRA_VM, HYGRA_SI, t, 1.0, p);
+    EXPECT_NEAR(value(HYGRA_TDRY_TWET, HYGRA_W, HYGRA_SI, t, tw, p), w, 1e-6 * w);
+    EXPECT_NEAR(value(HYGRA_TDRY_V, HYGRA_W, HYGRA_SI, t, v, p), w, 1e-6 * w);
 }
 
 }  // namespace
