@@ -8,6 +8,7 @@
 #define HYGRA_API_UNITS_H
 
 #include <cmath>
+#include <limits>
 
 #include "ashrae97/constants.h"
 
@@ -37,10 +38,10 @@ inline constexpr int unit_index(int flag) { return flag == 0 ? 1 : 2; }
 // and highest temperature (-100 and 372 degC, -148 and 701.6 degF) and the
 // triple point of water (0.01 degC, 32.018 degF), where ice turns to liquid.
 inline constexpr double exact_temperatures[] = {ashrae97::t_min, ashrae97::t_max, ashrae97::t_triple};
-// A converted temperature within this many units in the last place of one of
-// them missed it by the rounding of the conversion (273.15 and 1.8 are not
-// exact in binary: -100 degC comes out as 173.14999999999998 K).
-inline constexpr double conversion_ulps = 4.0;
+// A converted temperature within this fraction of one of them (two to four
+// units in the last place) missed it by the rounding of the conversion (273.15
+// and 1.8 are not exact in binary: -100 degC comes out as 173.14999999999998 K).
+inline constexpr double conversion_rounding = 4.0 * std::numeric_limits<double>::epsilon();
 
 // Temperature in the caller's scale (degC for SI, degF for inch-pound) to kelvin.
 // A value that lands within rounding of a limit of the model or of the triple
@@ -48,11 +49,9 @@ inline constexpr double conversion_ulps = 4.0;
 inline double temperature_in(double t, int u)
 {
     const double k = u == 1 ? t + 273.15 : ((t - 32.0) / 1.8) + 273.15;
-    for (double exact : exact_temperatures) {
-        const double ulp = std::nextafter(exact, 1e300) - exact;
-        if (std::fabs(k - exact) <= conversion_ulps * ulp)
+    for (double exact : exact_temperatures)
+        if (std::fabs(k - exact) <= conversion_rounding * exact)
             return exact;
-    }
     return k;
 }
 

@@ -34,15 +34,8 @@ moist_air::moist_air(state_type type, double first, double second, double p)
     first += 0.0;
     second += 0.0;
     p += 0.0;
-    // No property of the formulation is infinite at an infinite input: such an
-    // input holds no state. (Temperatures and pressure fail their range checks
-    // anyway; an infinite humidity ratio, relative humidity, enthalpy, entropy
-    // or volume would otherwise reach a search or a conversion that cannot
-    // represent it.)
-    if (std::isinf(first) || std::isinf(second))
-        throw std::domain_error("moist_air::not_finite");
-    if (std::isnan(first) || std::isnan(second) || std::isnan(p)) {
-        at_nan(type, first, second, p);
+    if (!std::isfinite(first) || !std::isfinite(second) || std::isnan(p)) {
+        at_not_finite(type, first, second, p);
         m_valid = true;
         return;
     }
@@ -150,8 +143,15 @@ void moist_air::at_tdry_w(double tdry, double w, double p)
     check_x(m_xw);
 }
 
-void moist_air::at_nan(state_type type, double first, double second, double p)
+void moist_air::at_not_finite(state_type type, double first, double second, double p)
 {
+    // No property of the formulation is infinite at an infinite input: such an
+    // input holds no state. (Temperatures and pressure fail their range checks
+    // anyway; an infinite humidity ratio, relative humidity, enthalpy, entropy
+    // or volume would otherwise reach a search or a conversion that cannot
+    // represent it.)
+    if (std::isinf(first) || std::isinf(second))
+        throw std::domain_error("moist_air::not_finite");
     // The closed forms carry a NaN through to exactly the quantities that
     // depend on it.
     switch (type) {

@@ -144,9 +144,11 @@ private:
     // mole fraction at every temperature).
     static void check_rh(double rh);
 
-    // A state with a NaN among its inputs: no search is run; what the inputs
-    // that are numbers fix alone is stored, the rest is NaN.
-    void at_nan(state_type type, double first, double second, double p);
+    // A state with an infinite input (refused) or a NaN among its inputs: no
+    // search is run; what the inputs that are numbers fix alone is stored, the
+    // rest is NaN. Kept out of the constructor's ordinary path.
+    [[gnu::cold, gnu::noinline]] void at_not_finite(state_type type, double first, double second,
+                                                    double p);
 
     // Humidity ratio of the stored state (0 when there is no dry air).
     double w() const;
