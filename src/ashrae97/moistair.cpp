@@ -385,7 +385,8 @@ double moistair::dew_point_at_triple_point(double td) const
         return td;
     if (!over_ice && saturation_w(t_triple) >= w)
         return t_triple;  // between the two branches: air saturates at the triple point
-    const double lo = over_ice ? t_min : t_triple, hi = over_ice ? ice_end : t_max;
+    const double lo = over_ice ? t_min : t_triple;
+    const double hi = over_ice ? ice_end : below_boiling(p(), t_triple, t_max);
     dewpoint_residual f(p(), w);
     const double flo = f(lo), fhi = f(hi);
     if (!(flo * fhi <= 0.0))
