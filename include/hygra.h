@@ -41,7 +41,10 @@
  * triple point, 0.01 degC.
  *
  * Range of the model: dry-bulb temperature -100 to 372 degC (-148 to 701.6
- * degF), total pressure 0 to 50 bar (0 to 725.19 psi).
+ * degF), total pressure 0 to 50 bar (0 to 725.19 psi), humidity ratio 0 to
+ * 1e6. The limits belong to the range as typed in either unit system: a
+ * temperature that converts to within rounding of -100 degC, 372 degC or the
+ * triple point 0.01 degC (32.018 degF) is taken as exactly that temperature.
  *
  * Threads: every function may be called from several threads at once. The
  * evaluation functions keep a cache of recently constructed states for each
@@ -214,6 +217,14 @@ enum {
  *                           or the search for the state leaves it;
  *   HYGRA_NO_CONVERGENCE    a search for the state or the property failed;
  *   HYGRA_NOT_APPLICABLE    the property does not apply to the state.
+ *
+ * NaN and other non-numbers: a NaN among first, second and pressure gives
+ * HYGRA_OK, and every property that depends on the NaN is NaN (no search is
+ * run on it); what the inputs that are numbers fix alone keeps its value (a
+ * given dry bulb, a given humidity ratio and its dew point, the pressure).
+ * An infinite input, a negative humidity ratio or relative humidity, and a
+ * humidity ratio above 1e6 are refused with HYGRA_OUT_OF_RANGE. -0 and +0
+ * are the same value for every input.
  *
  * Constructed states are cached (at most 101 of them in each thread; the
  * cache is emptied whole when full), so reading several properties of one

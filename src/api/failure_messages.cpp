@@ -15,9 +15,6 @@ namespace hygra {
 
 namespace {
 
-// A converted temperature this close below a limit missed it by rounding, K.
-constexpr double rounding_of_conversion = 1e-9;
-
 // A value with its unit in the caller's system, e.g. "-120 degC".
 struct formatted {
     char text[64];
@@ -75,13 +72,6 @@ bool temperature_outside(const evaluation& e, const char* name, double lo, doubl
     if (in == nullptr)
         return false;
     const double k = temperature_in(v, e.u);
-    if (k < lo && lo - k < rounding_of_conversion) {
-        // -100 degC itself: 273.15 is not exact in binary, and the sum rounds down.
-        set_last_error("%s %s converts to %.17g K, a rounding below the lowest temperature of the "
-                       "model, %.17g K: give a value a little above it",
-                       name, with_unit(v, in->kind, e.u).text, k, lo);
-        return true;
-    }
     if (k < lo) {
         set_last_error("%s %s is below the lowest temperature of the model, %s", name,
                        with_unit(v, in->kind, e.u).text, temperature(lo, e.u).text);
@@ -219,6 +209,18 @@ void describe_construction(int code, const char* what, const evaluation& e)
             set_last_error("%s %s and %s %s at %s need more water vapour than pure vapour: the state "
                            "lies above the boiling point at this pressure",
                            in.first.name, a.text, in.second.name, b.text, pressure(p, e.u).text);
+    } else if (is(what, "moist_air::w_range")) {
+        find_input(e, "humidity ratio", v);
+        set_last_error("humidity ratio %s is above the largest the model holds, %s (nearly pure "
+                       "vapour)",
+                       with_unit(v, quantity::humidity_ratio, e.u).text,
+                       with_unit(w_max, quantity::humidity_ratio, e.u).text);
+    } else if (is(what, "moist_air::not_finite")) {
+        const bool first_infinite = std::isinf(e.first);
+        const input& bad = first_infinite ? in.first : in.second;
+        if (!any_temperature_outside(e, t_max, "the highest temperature of the model"))
+            set_last_error("%s %s is not a finite number", bad.name,
+                           first_infinite ? a.text : b.text);
     } else if (is(what, "moist_air::at_tdry_twet")) {
         set_last_error("wet-bulb temperature %s is above the dry-bulb temperature %s", b.text, a.text);
     } else if (is(what, "moist_air::twet_range")) {
@@ -260,7 +262,7 @@ void describe_construction(int code, const char* what, const evaluation& e)
 void describe_property(int code, const char* what, const evaluation& e)
 {
     const char* name = hygra_property_name(e.code);
-    if (is(what, "moist_air::tdew"))
+    if (is(what, "moist_air::tdew") && code == HYGRA_OUT_OF_RANGE)
         set_last_error("%s: the dew point of this state lies below the lowest temperature of the "
                        "model, %s",
                        name, temperature(ashrae97::t_min, e.u).text);

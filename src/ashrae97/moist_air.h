@@ -165,6 +165,18 @@ private:
     // A wet bulb needs air saturated at it: refused (std::domain_error) at or
     // above the boiling point, where saturation `xws` exceeds pure vapour.
     static void check_twet_below_boiling(double xws);
+    // A humidity ratio: negative ("moist_air::x_range"), or above the largest
+    // that the stored mole fraction holds to its digits ("moist_air::w_range").
+    static void check_w(double w);
+    // A negative relative humidity ("moist_air::x_range": it gives a negative
+    // mole fraction at every temperature).
+    static void check_rh(double rh);
+
+    // A state with an infinite input (refused) or a NaN among its inputs: no
+    // search is run; what the inputs that are numbers fix alone is stored, the
+    // rest is NaN. Kept out of the constructor's ordinary path.
+    [[gnu::cold, gnu::noinline]] void at_not_finite(state_type type, double first, double second,
+                                                    double p);
 
     // Humidity ratio of the stored state (0 when there is no dry air).
     double w() const;

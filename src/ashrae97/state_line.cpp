@@ -51,6 +51,10 @@ constexpr double distinct_factor = 1e6;
 // this fraction of the span of the line, is met at that end.
 constexpr double end_precisions = 16.0;
 constexpr double end_span_fraction = 1e-9;
+// A value read back from a state (its wet bulb above all, found by a search to
+// about 1e-9 K) carries that search's error into the other quantity: a target
+// this close to an end, relative to itself, is that end.
+constexpr double end_target_fraction = 1e-9;
 
 // An extreme between the ends is reported when it stands out from them by
 // more than this fraction of the span of the line.
@@ -368,7 +372,8 @@ line_point find_on_line(const state_line& line, moistair_property property, doub
     if (span < distinct_factor * precision &&
         (f_low * f_high <= 0.0 || std::min(std::fabs(f_low), std::fabs(f_high)) < distinct_factor * precision))
         throw std::domain_error(line_indistinct);
-    const double at_end = end_precisions * precision + end_span_fraction * span;
+    const double at_end = end_precisions * precision + end_span_fraction * span +
+                          end_target_fraction * std::fabs(target);
     if (std::fabs(f_low) <= at_end)
         return low;
     if (std::fabs(f_high) <= at_end)

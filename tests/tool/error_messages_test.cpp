@@ -100,9 +100,6 @@ TEST(ErrorMessages, ValuesOutsideTheRangeNameTheInputAndTheRange)
          "TDB = -150 degC is outside the range of the formulation, -100 to 372 degC"},
         {{"--ip", "TDB=800", "W=0.01"}, 1,
          "TDB = 800 degF is outside the range of the formulation, -148 to 701.6 degF"},
-        {{"TDB=-100", "W=0.001"}, 1,
-         "TDB = -100 degC lies on the limit of the range of the formulation, -100 to 372 degC, "
-         "and is refused there"},
         {{"TDB=20", "W=0.01", "P=60"}, 1,
          "P = 60 bar is outside the range of the formulation, 0 to 50 bar"},
         {{"--ip", "TDB=68", "W=0.01", "P=800"}, 1,

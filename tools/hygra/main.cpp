@@ -10,6 +10,7 @@
 #include "batch/batch.h"
 #include "chart/chart.h"
 #include "checked_output.h"
+#include "fit_range_note.h"
 #include "formatting.h"
 #include "hygra.h"
 #include "ip_datum.h"
@@ -62,6 +63,8 @@ int run_single(const options& opts)
     flush_checked(stdout);
     if (const std::string note = supersaturation_note(request, e.pressure); !note.empty())
         std::cerr << "hygra: note: the state is " << note << "\n";
+    if (const std::string note = fit_range_note(request, e); !note.empty())
+        std::cerr << "hygra: " << note << "\n";
     if (!e.complete()) {
         std::cerr << "hygra: " << e.property_errors() << "\n";
         return exit_failed;
