@@ -1,4 +1,4 @@
-// Cost of constructing a state from each of the nineteen input pairs through
+// Cost of constructing a state from each of the thirty input pairs through
 // the C interface, at an ordinary state (20 degC, 50 % relative humidity, 1 atm).
 // Each iteration nudges the first input by a part in 1e12, cycling through 200
 // values, so that the state cache (101 entries, keyed by the converted inputs)
@@ -20,7 +20,10 @@ const pair_inputs inputs_of[HYGRA_STATE_TYPE_COUNT] = {
     {HYGRA_TDB, HYGRA_SM},  {HYGRA_TDB, HYGRA_VM}, {HYGRA_TDB, HYGRA_TDEW}, {HYGRA_W, HYGRA_TWB},
     {HYGRA_W, HYGRA_TDB},   {HYGRA_W, HYGRA_RH},   {HYGRA_W, HYGRA_HM},    {HYGRA_W, HYGRA_SM},
     {HYGRA_W, HYGRA_VM},    {HYGRA_RH, HYGRA_TWB}, {HYGRA_RH, HYGRA_TDB},  {HYGRA_RH, HYGRA_W},
-    {HYGRA_RH, HYGRA_HM},   {HYGRA_RH, HYGRA_SM},  {HYGRA_RH, HYGRA_VM},
+    {HYGRA_RH, HYGRA_HM},   {HYGRA_RH, HYGRA_SM},  {HYGRA_RH, HYGRA_VM},  {HYGRA_TDEW, HYGRA_TWB},
+    {HYGRA_TDEW, HYGRA_RH}, {HYGRA_TDEW, HYGRA_HM}, {HYGRA_TDEW, HYGRA_SM}, {HYGRA_TDEW, HYGRA_VM},
+    {HYGRA_TWB, HYGRA_HM},  {HYGRA_TWB, HYGRA_SM}, {HYGRA_TWB, HYGRA_VM},  {HYGRA_HM, HYGRA_SM},
+    {HYGRA_HM, HYGRA_VM},   {HYGRA_SM, HYGRA_VM},
 };
 
 double property(int code)

@@ -8,7 +8,7 @@
  * air; dry-air transport after Lemmon and Jacobsen, water transport after the
  * IAPWS formulations, Wilke's mixing rule).
  *
- * A state is fixed by its total pressure and one of nineteen pairs of inputs
+ * A state is fixed by its total pressure and one of thirty pairs of inputs
  * (the state types below); any of forty-six properties (the property codes
  * below) can then be read from it.
  *
@@ -41,7 +41,10 @@
  * triple point, 0.01 degC.
  *
  * Range of the model: dry-bulb temperature -100 to 372 degC (-148 to 701.6
- * degF), total pressure 0 to 50 bar (0 to 725.19 psi).
+ * degF), total pressure 0 to 50 bar (0 to 725.19 psi), humidity ratio 0 to
+ * 1e6. The limits belong to the range as typed in either unit system: a
+ * temperature that converts to within rounding of -100 degC, 372 degC or the
+ * triple point 0.01 degC (32.018 degF) is taken as exactly that temperature.
  *
  * Threads: every function may be called from several threads at once. The
  * evaluation functions keep a cache of recently constructed states for each
@@ -106,8 +109,35 @@ enum {
     HYGRA_RH_W = 15,      /* relative humidity, humidity ratio */
     HYGRA_RH_H = 16,      /* relative humidity, enthalpy */
     HYGRA_RH_S = 17,      /* relative humidity, entropy */
-    HYGRA_RH_V = 18       /* relative humidity, specific volume */
+    HYGRA_RH_V = 18,      /* relative humidity, specific volume */
+    HYGRA_TDEW_TWET = 19, /* dew-point temperature, wet-bulb temperature */
+    HYGRA_TDEW_RH = 20,   /* dew-point temperature, relative humidity */
+    HYGRA_TDEW_H = 21,    /* dew-point temperature, enthalpy */
+    HYGRA_TDEW_S = 22,    /* dew-point temperature, entropy */
+    HYGRA_TDEW_V = 23,    /* dew-point temperature, specific volume */
+    HYGRA_TWET_H = 24,    /* wet-bulb temperature, enthalpy (weak: see below) */
+    HYGRA_TWET_S = 25,    /* wet-bulb temperature, entropy */
+    HYGRA_TWET_V = 26,    /* wet-bulb temperature, specific volume */
+    HYGRA_H_S = 27,       /* enthalpy, entropy */
+    HYGRA_H_V = 28,       /* enthalpy, specific volume */
+    HYGRA_S_V = 29        /* entropy, specific volume */
 };
+
+/*
+ * Any two of dry bulb, wet bulb, dew point, relative humidity, humidity ratio,
+ * enthalpy, entropy and specific volume fix a state, except humidity ratio with
+ * dew point (one gives the other): every such pair is a state type above.
+ * A dew point gives the humidity ratio directly; a wet bulb, an enthalpy, an
+ * entropy or a volume is a line of states from saturated to dry air, searched
+ * for the other input. Some pairs fix a state only weakly: along a wet-bulb
+ * line the enthalpy changes only by that of the water evaporated (about 1.2
+ * kJ/kg over the whole line at 20 degC, nothing at 0.01 degC), and where it
+ * cannot tell the states apart HYGRA_TWET_H is refused. Over ice the entropy
+ * along a wet-bulb line rises and falls again, as it may along an enthalpy
+ * line near saturation at high pressure: a value met at two states is refused
+ * rather than answered with either. Pairs of two of wet bulb, enthalpy, entropy
+ * and volume answer only with air at or below saturation.
+ */
 
 /* ------------------------------------------------------------------------ */
 /* Property codes, with their names, meaning and units (SI / IP).            */
@@ -162,13 +192,13 @@ enum {
 };
 
 /* Number of state types and of property codes. */
-#define HYGRA_STATE_TYPE_COUNT 19
+#define HYGRA_STATE_TYPE_COUNT 30
 #define HYGRA_PROPERTY_COUNT 46
 
 /*
  * moistair_eval - one property of one state of moist air.
  *
- *   state_type  one of the HYGRA_TDRY_TWET ... HYGRA_RH_V state types
+ *   state_type  one of the HYGRA_TDRY_TWET ... HYGRA_S_V state types
  *   code        one of the HYGRA_TDB ... HYGRA_DS property codes
  *   units       HYGRA_SI (0) or inch-pound (any other value)
  *   result      where the value is written, in the chosen unit system
@@ -177,7 +207,7 @@ enum {
  *   pressure    total pressure, bar (SI) or psi (IP)
  *
  * Returns HYGRA_OK and writes the value, or returns:
- *   HYGRA_INVALID_ARGUMENT  result is NULL, the state type is not 0..18, or
+ *   HYGRA_INVALID_ARGUMENT  result is NULL, the state type is not 0..29, or
  *                           the property code is not 0..45 (the state itself
  *                           is constructed first, so a state that cannot be
  *                           constructed reports its own code instead);
@@ -187,6 +217,14 @@ enum {
  *                           or the search for the state leaves it;
  *   HYGRA_NO_CONVERGENCE    a search for the state or the property failed;
  *   HYGRA_NOT_APPLICABLE    the property does not apply to the state.
+ *
+ * NaN and other non-numbers: a NaN among first, second and pressure gives
+ * HYGRA_OK, and every property that depends on the NaN is NaN (no search is
+ * run on it); what the inputs that are numbers fix alone keeps its value (a
+ * given dry bulb, a given humidity ratio and its dew point, the pressure).
+ * An infinite input, a negative humidity ratio or relative humidity, and a
+ * humidity ratio above 1e6 are refused with HYGRA_OUT_OF_RANGE. -0 and +0
+ * are the same value for every input.
  *
  * Constructed states are cached (at most 101 of them in each thread; the
  * cache is emptied whole when full), so reading several properties of one
@@ -199,7 +237,7 @@ HYGRA_API int moistair_eval(int state_type, int code, int units, double *result,
 /*
  * moistair_eval_str - one property of one state, the property named as text.
  *
- *   state_type  one of the HYGRA_TDRY_TWET ... HYGRA_RH_V state types
+ *   state_type  one of the HYGRA_TDRY_TWET ... HYGRA_S_V state types
  *   name        a NUL-terminated property name from the list above ("TDB",
  *               "HM", ...), or a property code written in decimal ("19")
  *   units, result, first, second, pressure   as for moistair_eval

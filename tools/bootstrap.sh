@@ -12,10 +12,16 @@ packages=(
   nlohmann-json3-dev        # the hygra tool: JSON output
   libcsv-dev                # the hygra tool: reading CSV in a batch
   libxml2-dev               # the hygra tool: writing the chart's SVG
+  librsvg2-dev libcairo2-dev  # the hygra tool: the chart as PNG or PDF (librsvg on cairo)
   libxml2-utils             # chart tests: xmllint checks the SVG is well formed
   librsvg2-bin              # chart tests: rsvg-convert renders it to PNG
   libpng-dev                # chart tests: decoding the PNG
+  poppler-utils             # chart tests: pdfinfo and pdftoppm read the PDF back
   pkg-config                # the package test: building a client with pkg-config
+  time                      # bench/tool_batch.sh: peak memory by /usr/bin/time
+  python3 python3-venv      # the Python package's tests; the fresh-install test's virtual environment
+  python3-numpy python3-pandas python3-xarray  # the Python package with arrays, Series, DataArrays
+  python3-dask python3-distributed python3-pint  # ... chunked work on a cluster, units
   clang libclang-rt-14-dev  # continuous integration: libFuzzer and the sanitizers' runtimes
   emscripten                # the WebAssembly build of the JavaScript package (js/)
   nodejs                    # the JavaScript package's tests (node --test)

@@ -18,6 +18,8 @@ export const PAIRS = Object.freeze([
   ['TDB', 'TDEW'],
   ['W', 'TWB'], ['W', 'TDB'], ['W', 'RH'], ['W', 'HM'], ['W', 'SM'], ['W', 'VM'],
   ['RH', 'TWB'], ['RH', 'TDB'], ['RH', 'W'], ['RH', 'HM'], ['RH', 'SM'], ['RH', 'VM'],
+  ['TDEW', 'TWB'], ['TDEW', 'RH'], ['TDEW', 'HM'], ['TDEW', 'SM'], ['TDEW', 'VM'],
+  ['TWB', 'HM'], ['TWB', 'SM'], ['TWB', 'VM'], ['HM', 'SM'], ['HM', 'VM'], ['SM', 'VM'],
 ].map((pair) => Object.freeze(pair)));
 
 /** The inputs that give the total pressure: P itself or the altitude ALT. */

@@ -64,7 +64,7 @@ test('states whose searches recover from a failure inside still succeed, as nati
 
 test('names and arguments the package refuses are InvalidArgument or TypeError, in words', () => {
   assert.throws(() => new State({ TDB: 20 }), /a state needs two inputs, 1 given; the pairs are TDB with TWB/);
-  assert.throws(() => new State({ TWB: 20, TDEW: 10 }), /TWB and TDEW do not fix a state/);
+  assert.throws(() => new State({ W: 0.01, TDEW: 10 }), /W and TDEW do not fix a state/);
   assert.throws(() => new State({ TDB: 20, RH: 0.5, P: 1, ALT: 0 }), /P or the altitude ALT, not both/);
   assert.throws(() => new State({ TDB: 20, tdb: 21, RH: 0.5 }), /TDB is given twice/);
   assert.throws(() => new State({ TDB: 20, XX: 0.5 }), (e) => e instanceof InvalidArgument && /XX is not an input/.test(e.message));

@@ -2,9 +2,18 @@
 
 It uses only the standard library, so pip can build the package in an
 isolated environment without downloading anything. The wheel holds the
-package's files in hygra/; a copy of libhygra placed there before building
-(libhygra.so.0 or libhygra.so) goes into the wheel too, which is then tagged
-for this platform instead of for any.
+package's files in hygra/ and the shared library libhygra beside them, and is
+tagged for this platform. The library comes from, in this order:
+
+1. the file named by the config setting ``library``
+   (``pip install ./python --config-settings library=build/libhygra.so``);
+   ``library=system`` bundles none: the package then loads the library
+   installed on the system (a wheel for any platform);
+2. a copy placed in python/hygra/ (libhygra.so.0 or libhygra.so);
+3. a fresh build: CMake configures the source tree around this folder in a
+   temporary directory and builds the target ``hygra`` alone (Release; the
+   config setting ``cmake-args`` adds arguments, ``CMAKE_BUILD_PARALLEL_LEVEL``
+   sets the jobs).
 """
 
 import base64
@@ -12,7 +21,12 @@ import csv
 import hashlib
 import io
 import os
+import shlex
+import shutil
+import subprocess
+import sys
 import sysconfig
+import tempfile
 import tarfile
 import zipfile
 
@@ -22,8 +36,11 @@ except ImportError:  # Python before 3.11
     tomllib = None
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+SOURCE_TREE = os.path.dirname(ROOT)  # the library's CMake project, when building from the repository
 PACKAGE = "hygra"
 LIBRARY_FILES = ("libhygra.so.0", "libhygra.so")
+BUNDLED_NAME = "libhygra.so.0"  # the name the package looks for first in its own folder
+EDITABLE_LIBRARY_FOLDER = "hygra_library"  # where an editable install keeps its library
 
 
 def _project():
@@ -113,15 +130,85 @@ def get_requires_for_build_editable(config_settings=None):
     return []
 
 
+def _setting(config_settings, name):
+    value = (config_settings or {}).get(name)
+    if isinstance(value, list):  # given more than once
+        value = value[-1]
+    return value
+
+
+def _cmake_build(config_settings, work):
+    """Builds libhygra from the source tree in the folder work; returns the library's path."""
+    if not (os.path.isfile(os.path.join(SOURCE_TREE, "CMakeLists.txt"))
+            and os.path.isfile(os.path.join(SOURCE_TREE, "include", "hygra.h"))):
+        raise RuntimeError(
+            "hygra: no copy of libhygra to bundle and no source tree to build it from "
+            f"(looked for {SOURCE_TREE}/CMakeLists.txt). Install from the repository "
+            "(pip install ./python), or name a built library with "
+            "--config-settings library=PATH, or library=system to use an installed one.")
+    cmake = shutil.which("cmake")
+    if cmake is None:
+        raise RuntimeError(
+            "hygra: building libhygra needs cmake (Debian: apt-get install cmake g++ make "
+            "libboost-dev, or run tools/bootstrap.sh); or name a built library with "
+            "--config-settings library=PATH")
+    configure = [cmake, "-S", SOURCE_TREE, "-B", work, "-DCMAKE_BUILD_TYPE=Release",
+                 "-DHYGRA_BUILD_TESTS=OFF", "-DHYGRA_BUILD_BENCHMARKS=OFF"]
+    configure += shlex.split(_setting(config_settings, "cmake-args") or "")
+    build = [cmake, "--build", work, "--target", "hygra",
+             "--parallel", os.environ.get("CMAKE_BUILD_PARALLEL_LEVEL", str(os.cpu_count() or 1))]
+    for command in (configure, build):
+        print("hygra_build:", " ".join(shlex.quote(c) for c in command), file=sys.stderr, flush=True)
+        # Output goes to stderr: stdout may be the channel of the build frontend.
+        if subprocess.run(command, stdout=sys.stderr).returncode != 0:
+            raise RuntimeError(f"hygra: building libhygra failed: {' '.join(command)}")
+    path = os.path.join(work, BUNDLED_NAME)
+    if not os.path.isfile(path):
+        raise RuntimeError(f"hygra: the build of libhygra made no {path}")
+    return path
+
+
+def _library_entry(config_settings, work):
+    """(archive name, bytes) of the library to bundle, or None for a wheel without it."""
+    named = _setting(config_settings, "library")
+    if named == "system":
+        return None
+    if named:
+        path = os.path.abspath(named)
+        if not os.path.isfile(path):
+            raise RuntimeError(f"hygra: the library named by --config-settings library={named} "
+                               "is not a file")
+    else:
+        copies = [os.path.join(ROOT, PACKAGE, f) for f in LIBRARY_FILES]
+        path = next((c for c in copies if os.path.isfile(c)), None) or _cmake_build(config_settings, work)
+    # The real file behind any symbolic link, under the name the package loads first.
+    return f"{PACKAGE}/{BUNDLED_NAME}", _read(os.path.realpath(path))
+
+
+def _wheel_with_library(wheel_directory, config_settings, entries):
+    with tempfile.TemporaryDirectory(prefix="hygra-build-") as work:
+        library = _library_entry(config_settings, work)
+    if library is not None:
+        entries.append(library)
+    return _write_wheel(wheel_directory, entries, pure=library is None)
+
+
 def build_wheel(wheel_directory, config_settings=None, metadata_directory=None):
-    files = _package_files()
-    pure = not any(arcname.endswith(LIBRARY_FILES) for arcname, _ in files)
-    return _write_wheel(wheel_directory, [(arcname, _read(path)) for arcname, path in files], pure)
+    entries = [(arcname, _read(path)) for arcname, path in _package_files()
+               if not arcname.endswith(LIBRARY_FILES)]
+    return _wheel_with_library(wheel_directory, config_settings, entries)
 
 
 def build_editable(wheel_directory, config_settings=None, metadata_directory=None):
     # A .pth file puts the source folder on sys.path: edits take effect at once.
-    return _write_wheel(wheel_directory, [(f"{PACKAGE}.pth", (ROOT + "\n").encode())], True)
+    # The library goes into site-packages beside it, as hygra_library/, which the
+    # package searches too, so the source folder stays clean.
+    entries = [(f"{PACKAGE}.pth", (ROOT + "\n").encode())]
+    with tempfile.TemporaryDirectory(prefix="hygra-build-") as work:
+        library = _library_entry(config_settings, work)
+    if library is not None:
+        entries.append((f"{EDITABLE_LIBRARY_FOLDER}/{BUNDLED_NAME}", library[1]))
+    return _write_wheel(wheel_directory, entries, pure=library is None)
 
 
 def build_sdist(sdist_directory, config_settings=None):

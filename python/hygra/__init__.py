@@ -9,6 +9,10 @@
     >>> hygra.property_info("HM").unit("IP")
     'Btu/lb'
 
+hygra.props takes and gives numbers, sequences, NumPy arrays, pandas Series,
+xarray DataArrays (lazily when Dask-backed) and pint Quantities;
+hygra.pandas.add_properties adds property columns to a DataFrame.
+
 The package calls the shared library libhygra through ctypes. It looks for it
 in the file named by the HYGRA_LIBRARY environment variable, then in the
 package's own folder, then through the system's loader (libhygra.so.0).
@@ -24,6 +28,14 @@ from ._units import IP, SI
 from ._vectorised import props
 
 __version__ = "0.1.0"
+
+
+def __getattr__(name):
+    # hygra.pandas is imported on first use: importing hygra imports no pandas.
+    if name == "pandas":
+        import importlib
+        return importlib.import_module(".pandas", __name__)
+    raise AttributeError(f"module {__name__!r} has no attribute {name!r}")
 
 
 def version():

@@ -5,13 +5,17 @@ The library is searched for on first use, in this order:
 1. the file named by the ``HYGRA_LIBRARY`` environment variable, when set
    (a library named there that cannot be loaded is an error: the search does
    not go on to another copy);
-2. ``libhygra.so.0`` or ``libhygra.so`` in this package's own folder;
+2. ``libhygra.so.0`` or ``libhygra.so`` in this package's own folder, where
+   ``pip install ./python`` puts the library it builds, or in the folder
+   ``hygra_library`` beside the package on ``sys.path``, where an editable
+   install (``pip install -e ./python``) puts it;
 3. the system's loader, by the library's SONAME ``libhygra.so.0``
    (``LD_LIBRARY_PATH``, the loader's cache, the default folders).
 """
 
 import ctypes
 import os
+import sys
 import threading
 from ctypes import POINTER, c_char_p, c_double, c_int, c_size_t
 
@@ -19,6 +23,7 @@ SONAME = "libhygra.so.0"
 ENVIRONMENT_VARIABLE = "HYGRA_LIBRARY"
 PACKAGE_FOLDER = os.path.dirname(os.path.abspath(__file__))
 PACKAGE_FILES = (SONAME, "libhygra.so")
+EDITABLE_FOLDER = "hygra_library"
 
 _double_p = POINTER(c_double)
 _int_p = POINTER(c_int)
@@ -95,14 +100,15 @@ def _search():
                 f"Correct {ENVIRONMENT_VARIABLE}, or unset it to search the package folder "
                 f"{PACKAGE_FOLDER} and the system's loader.") from None
 
-    for file in PACKAGE_FILES:
-        path = os.path.join(PACKAGE_FOLDER, file)
+    folders = [PACKAGE_FOLDER] + [os.path.join(entry or ".", EDITABLE_FOLDER) for entry in sys.path
+                                  if isinstance(entry, str)]
+    for path in (os.path.join(folder, file) for folder in folders for file in PACKAGE_FILES):
         if os.path.exists(path):
             try:
                 return ctypes.CDLL(path), path
             except OSError as e:
                 raise LibraryNotFoundError(
-                    f"hygra: cannot load the library in the package folder, {path}: {e}") from None
+                    f"hygra: cannot load the library beside the package, {path}: {e}") from None
 
     try:
         return ctypes.CDLL(SONAME), f"the system's loader ({SONAME})"
@@ -112,11 +118,13 @@ def _search():
     raise LibraryNotFoundError(
         f"hygra: the library {SONAME} was not found. Looked in:\n"
         f"  1. the {ENVIRONMENT_VARIABLE} environment variable: not set\n"
-        f"  2. the package folder {PACKAGE_FOLDER}: no {' or '.join(PACKAGE_FILES)}\n"
+        f"  2. the package folder {PACKAGE_FOLDER} (and {EDITABLE_FOLDER}/ on sys.path): "
+        f"no {' or '.join(PACKAGE_FILES)}\n"
         f"  3. the system's loader (LD_LIBRARY_PATH, the loader's cache, /lib, /usr/lib): "
         f"{loader_error}\n"
-        f"Set {ENVIRONMENT_VARIABLE} to the built library (such as build/libhygra.so), "
-        "or install it with cmake --install.")
+        f"Reinstall the package from the repository (pip install ./python builds the library "
+        f"into it), set {ENVIRONMENT_VARIABLE} to a built library (such as build/libhygra.so), "
+        "or install the library with cmake --install.")
 
 
 class _DlInfo(ctypes.Structure):

@@ -1,7 +1,7 @@
 """Which pair of named inputs fixes which state type of the library.
 
-PAIRS lists the nineteen pairs in the order of the library's state types
-(HYGRA_TDRY_TWET = 0 ... HYGRA_RH_V = 18): the state type of a pair is its
+PAIRS lists the thirty pairs in the order of the library's state types
+(HYGRA_TDRY_TWET = 0 ... HYGRA_S_V = 29): the state type of a pair is its
 place in the list, and the library takes the pair's inputs in the order given
 here. Where both orders of two inputs are state types (TDB and W, TDB and RH,
 W and RH) the order the caller gives chooses between them; they describe the
@@ -19,6 +19,8 @@ PAIRS = (
     ("TDB", "VM"), ("TDB", "TDEW"),
     ("W", "TWB"), ("W", "TDB"), ("W", "RH"), ("W", "HM"), ("W", "SM"), ("W", "VM"),
     ("RH", "TWB"), ("RH", "TDB"), ("RH", "W"), ("RH", "HM"), ("RH", "SM"), ("RH", "VM"),
+    ("TDEW", "TWB"), ("TDEW", "RH"), ("TDEW", "HM"), ("TDEW", "SM"), ("TDEW", "VM"),
+    ("TWB", "HM"), ("TWB", "SM"), ("TWB", "VM"), ("HM", "SM"), ("HM", "VM"), ("SM", "VM"),
 )
 
 PRESSURE_INPUTS = ("P", "ALT")
@@ -33,9 +35,10 @@ the inputs as given (upper-case names, in the caller's order)."""
 
 def _pairs_text():
     groups = []
-    for lead in ("TDB", "W", "RH"):
+    for lead in ("TDB", "W", "RH", "TDEW", "TWB", "HM", "SM"):
         partners = [second for first, second in PAIRS if first == lead]
-        groups.append(f"{lead} with {', '.join(partners[:-1])} or {partners[-1]}")
+        others = f"{', '.join(partners[:-1])} or {partners[-1]}" if len(partners) > 1 else partners[0]
+        groups.append(f"{lead} with {others}")
     return "; ".join(groups)
 
 

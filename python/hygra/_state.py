@@ -3,7 +3,7 @@
 import ctypes
 import math
 
-from . import _library, _metadata, _model, _pairs, _units
+from . import _datum, _library, _metadata, _model, _pairs, _units
 from ._convert import errors_mode, number
 from ._errors import raise_for
 
@@ -27,15 +27,24 @@ class State:
     Units are SI (degC, bar, kJ/kg, m) or IP (degF, psi, Btu/lb, ft).
 
     Every one of the forty-six properties is an attribute and an item by its
-    name: ``s.HM``, ``s["hm"]``; ``s.as_dict()`` gives them all. A state that
-    cannot be constructed raises at once; a property that cannot be computed
-    raises when it is read.
+    name, in any case: ``s.HM``, ``s.hm``, ``s["hm"]``; ``s.as_dict()`` gives
+    them all. A state that cannot be constructed raises at once; a property
+    that cannot be computed raises when it is read.
+
+    With units="IP", ip_datum="0F" puts dry air's enthalpy and entropy zero at
+    0 degF, as inch-pound charts do: HA, HM, SA and SM are reported on it, and
+    HM or SM given as inputs are read on it.
+
+    Two states are equal when they have the same unit system, datum, pair of
+    inputs (in either order) with the same values, and the same pressure;
+    equal states have equal hashes.
     """
 
-    __slots__ = ("_flag", "_type", "_first", "_second", "_pressure", "_given", "_values")
+    __slots__ = ("_flag", "_type", "_first", "_second", "_pressure", "_given", "_values", "_datum")
 
-    def __init__(self, *, units="SI", **inputs):
+    def __init__(self, *, units="SI", ip_datum="0C", **inputs):
         flag = _units.flag(units)
+        datum = _datum.check(ip_datum, flag)
         request = _pairs.resolve(inputs)
         given = {name: number(name, value) for name, value in request.given.items()}
         if request.pressure_name == "P":
@@ -46,8 +55,13 @@ class State:
             pressure = _model.sea_level_pressure(flag)
         self._flag = flag
         self._type = request.state_type
-        self._first = given[request.names[0]]
-        self._second = given[request.names[1]]
+        self._datum = datum
+        # The library's values of the inputs: HM and SM given on the 0 degF datum are shifted.
+        first, second = request.names
+        self._first, self._second = given[first], given[second]
+        if datum != _datum.LIBRARY:
+            self._first += _datum.shift(first, datum)
+            self._second += _datum.shift(second, datum)
         self._pressure = pressure
         self._given = given
         self._values = {}
@@ -57,6 +71,11 @@ class State:
     def units(self):
         """The unit system, "SI" or "IP"."""
         return _units.name(self._flag)
+
+    @property
+    def ip_datum(self):
+        """The datum of HA, HM, SA and SM: "0C" (the library's) or "0F" (inch-pound charts')."""
+        return self._datum
 
     @property
     def state_type(self):
@@ -76,12 +95,36 @@ class State:
                                                   self._first, self._second, self._pressure)
             if rc:
                 raise_for(rc)
-            value = self._values[code] = result.value
+            value = result.value
+            if self._datum != _datum.LIBRARY:
+                value -= self._shift(code)
+            self._values[code] = value
         return value
+
+    def _shift(self, code):
+        if self._datum == _datum.LIBRARY:
+            return 0.0
+        return _datum.shift(_metadata.properties()[code].name, self._datum)
+
+    def _key(self):
+        names = self._names()
+        return (self._flag, self._datum, frozenset(((names[0], self._first), (names[1], self._second))),
+                self._pressure)
+
+    def _names(self):
+        return _pairs.PAIRS[self._type]
+
+    def __eq__(self, other):
+        if not isinstance(other, State):
+            return NotImplemented
+        return self._key() == other._key()
+
+    def __hash__(self):
+        return hash(self._key())
 
     def __getattr__(self, name):
         if not name.startswith("_"):
-            code = _metadata._codes().get(name)
+            code = _metadata._codes().get(name.upper())
             if code is not None:
                 return self._evaluate(code)
         raise AttributeError(f"'State' object has no attribute {name!r}")
@@ -118,9 +161,9 @@ class State:
         names = [p.name for p in _metadata.properties()]
         out = {}
         for code in _ALL_CODES:
-            out[names[code]] = results[code]
+            out[names[code]] = results[code] - self._shift(code)
             if status[code] == 0:
-                self._values[code] = results[code]
+                self._values[code] = out[names[code]]
         return out
 
     def __repr__(self):
@@ -129,6 +172,8 @@ class State:
             parts.append(f"P={self._pressure!r}")
         if self._flag:
             parts.append("units='IP'")
+        if self._datum != _datum.LIBRARY:
+            parts.append(f"ip_datum={self._datum!r}")
         return f"hygra.State({', '.join(parts)})"
 
     def __str__(self):

@@ -1,6 +1,8 @@
 // moistair_pz, moistair_tz: the standard atmosphere at an altitude in m or ft,
 // the pressure in bar or psi (the units moistair_eval takes), the temperature
 // in degC or degF. No cache is involved; both may be called from any thread.
+#include <cmath>
+
 #include "api/last_error.h"
 #include "api/result_code.h"
 #include "api/units.h"
@@ -25,6 +27,22 @@ void describe_altitude_failure(int code, const char* what, int units, double alt
                    altitude, unit, moist_air::m_zmin * u_Fz[u], moist_air::m_zmax * u_Fz[u], unit);
 }
 
+// The altitude limits in feet are published rounded to a hundredth of a foot
+// (-1640.42 and 32808.40 ft); a height in feet within half of that of a limit
+// is taken as the limit itself. The limits in metres are exact.
+constexpr double published_rounding = 0.005;
+
+// Altitude in the caller's unit to m, with the published limits accepted.
+double altitude_in(double altitude, int u)
+{
+    using ashrae97::moist_air;
+    const double z = altitude / u_Fz[u];
+    for (double limit : {moist_air::m_zmin, moist_air::m_zmax})
+        if (u == 2 && std::fabs(altitude - limit * u_Fz[u]) <= published_rounding)
+            return limit;
+    return z;
+}
+
 // Runs one standard-atmosphere function of altitude in m, converting its
 // result with `out`.
 template <class Atmosphere, class Convert>
@@ -37,7 +55,7 @@ int at_altitude(int units, double* result, double altitude, Atmosphere atmospher
                 return HYGRA_INVALID_ARGUMENT;
             }
             const int u = unit_index(units);
-            *result = out(atmosphere(altitude / u_Fz[u]), u);
+            *result = out(atmosphere(altitude_in(altitude, u)), u);
             return HYGRA_OK;
         },
         [&](int rc, const char* what) noexcept { describe_altitude_failure(rc, what, units, altitude); });

@@ -1,5 +1,6 @@
 #include "api/failure_messages.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -7,14 +8,12 @@
 #include "api/state_inputs.h"
 #include "api/units.h"
 #include "ashrae97/constants.h"
+#include "ashrae97/line_pairs.h"
 #include "hygra.h"
 
 namespace hygra {
 
 namespace {
-
-// A converted temperature this close below a limit missed it by rounding, K.
-constexpr double rounding_of_conversion = 1e-9;
 
 // A value with its unit in the caller's system, e.g. "-120 degC".
 struct formatted {
@@ -73,13 +72,6 @@ bool temperature_outside(const evaluation& e, const char* name, double lo, doubl
     if (in == nullptr)
         return false;
     const double k = temperature_in(v, e.u);
-    if (k < lo && lo - k < rounding_of_conversion) {
-        // -100 degC itself: 273.15 is not exact in binary, and the sum rounds down.
-        set_last_error("%s %s converts to %.17g K, a rounding below the lowest temperature of the "
-                       "model, %.17g K: give a value a little above it",
-                       name, with_unit(v, in->kind, e.u).text, k, lo);
-        return true;
-    }
     if (k < lo) {
         set_last_error("%s %s is below the lowest temperature of the model, %s", name,
                        with_unit(v, in->kind, e.u).text, temperature(lo, e.u).text);
@@ -99,6 +91,89 @@ bool any_temperature_outside(const evaluation& e, double hi, const char* hi_phra
     return temperature_outside(e, "dry-bulb temperature", t_min, hi, hi_phrase) ||
            temperature_outside(e, "wet-bulb temperature", t_min, hi, hi_phrase) ||
            temperature_outside(e, "dew-point temperature", t_min, hi, hi_phrase);
+}
+
+// A value of an input from internal units to the caller's.
+double value_out(double v, quantity q, int u)
+{
+    switch (q) {
+    case quantity::temperature: return temperature_out(v, u);
+    case quantity::enthalpy: return v * u_Fh[u];
+    case quantity::entropy: return entropy_out(v, u);
+    case quantity::volume: return v * u_Fv[u];
+    case quantity::humidity_ratio:
+    case quantity::relative_humidity: break;
+    }
+    return v;
+}
+
+double value_in(double v, quantity q, int u)
+{
+    switch (q) {
+    case quantity::temperature: return temperature_in(v, u);
+    case quantity::enthalpy: return v / u_Fh[u];
+    case quantity::entropy: return entropy_in(v, u);
+    case quantity::volume: return v / u_Fv[u];
+    case quantity::humidity_ratio:
+    case quantity::relative_humidity: break;
+    }
+    return v;
+}
+
+// A pair searched along the line of one input, whose other input that line
+// does not reach, reaches twice or cannot tell apart: says how the other input
+// runs along the line. False when the line cannot be described.
+bool describe_line_pair(const char* what, const evaluation& e)
+{
+    using namespace ashrae97;
+    const auto type = static_cast<moist_air::state_type>(e.state_type);
+    const line_pair* pair = line_pair_of(type);
+    if (pair == nullptr)
+        return false;
+    const state_inputs& in = inputs_of(e.state_type);
+    const input& line_input = pair->line_is_first ? in.first : in.second;
+    const input& other = pair->line_is_first ? in.second : in.first;
+    const double line_value = pair->line_is_first ? e.first : e.second;
+    const double other_value = pair->line_is_first ? e.second : e.first;
+    const double p = e.pressure / u_Fp[e.u];
+    line_reach r{};
+    if (!reach_of_line_pair(type, value_in(e.first, in.first.kind, e.u),
+                            value_in(e.second, in.second.kind, e.u), p, r))
+        return false;
+    const formatted given_line = with_unit(line_value, line_input.kind, e.u);
+    const formatted given_other = with_unit(other_value, other.kind, e.u);
+    const formatted at_low = with_unit(value_out(r.at_low, other.kind, e.u), other.kind, e.u);
+    const formatted at_high = with_unit(value_out(r.at_high, other.kind, e.u), other.kind, e.u);
+    const formatted t_low = temperature(r.low.t, e.u), t_high = temperature(r.high.t, e.u);
+    const char* low_end = r.low_saturated ? "saturated air at" : "the lowest temperature of the model,";
+    const char* high_end = r.high_dry ? "dry air at" : "the highest temperature of the model,";
+    char between[96] = "";
+    if (!std::isnan(r.extreme))
+        std::snprintf(between, sizeof between, " by way of %s",
+                      with_unit(value_out(r.extreme, other.kind, e.u), other.kind, e.u).text);
+    if (is(what, line_indistinct)) {
+        // A difference of the other input: a factor, without the offset of a temperature.
+        const double span = std::fabs(value_out(r.at_high, other.kind, e.u) - value_out(r.at_low, other.kind, e.u));
+        set_last_error("%s %s and %s %s do not fix a state at %s: at that %s the %s changes by only "
+                       "%s from saturated to dry air, too little to tell the states apart within the "
+                       "precision of the formulation; give another pair",
+                       line_input.name, given_line.text, other.name, given_other.text,
+                       pressure(p, e.u).text, line_input.name, other.name,
+                       with_unit(span, other.kind, e.u).text);
+    } else if (is(what, line_two_states)) {
+        set_last_error("%s %s and %s %s fit two states of moist air at %s: at that %s the %s runs "
+                       "from %s (%s %s)%s to %s (%s %s), meeting %s twice; give another pair",
+                       line_input.name, given_line.text, other.name, given_other.text,
+                       pressure(p, e.u).text, line_input.name, other.name, at_low.text, low_end,
+                       t_low.text, between, at_high.text, high_end, t_high.text, given_other.text);
+    } else {
+        set_last_error("no state of moist air at or below saturation has %s %s and %s %s at %s: at "
+                       "that %s the %s runs from %s (%s %s)%s to %s (%s %s)",
+                       line_input.name, given_line.text, other.name, given_other.text,
+                       pressure(p, e.u).text, line_input.name, other.name, at_low.text, low_end,
+                       t_low.text, between, at_high.text, high_end, t_high.text);
+    }
+    return true;
 }
 
 void describe_construction(int code, const char* what, const evaluation& e)
@@ -134,6 +209,18 @@ void describe_construction(int code, const char* what, const evaluation& e)
             set_last_error("%s %s and %s %s at %s need more water vapour than pure vapour: the state "
                            "lies above the boiling point at this pressure",
                            in.first.name, a.text, in.second.name, b.text, pressure(p, e.u).text);
+    } else if (is(what, "moist_air::w_range")) {
+        find_input(e, "humidity ratio", v);
+        set_last_error("humidity ratio %s is above the largest the model holds, %s (nearly pure "
+                       "vapour)",
+                       with_unit(v, quantity::humidity_ratio, e.u).text,
+                       with_unit(w_max, quantity::humidity_ratio, e.u).text);
+    } else if (is(what, "moist_air::not_finite")) {
+        const bool first_infinite = std::isinf(e.first);
+        const input& bad = first_infinite ? in.first : in.second;
+        if (!any_temperature_outside(e, t_max, "the highest temperature of the model"))
+            set_last_error("%s %s is not a finite number", bad.name,
+                           first_infinite ? a.text : b.text);
     } else if (is(what, "moist_air::at_tdry_twet")) {
         set_last_error("wet-bulb temperature %s is above the dry-bulb temperature %s", b.text, a.text);
     } else if (is(what, "moist_air::twet_range")) {
@@ -155,6 +242,10 @@ void describe_construction(int code, const char* what, const evaluation& e)
         set_last_error("a humidity ratio of 0 is dry air, which %s does not fix: give dry air by its "
                        "dry-bulb temperature and W = 0",
                        e.state_type == HYGRA_RH_W ? "relative humidity" : in.second.name);
+    } else if ((is(what, ashrae97::line_unreachable) || is(what, ashrae97::line_two_states) ||
+                is(what, ashrae97::line_indistinct)) &&
+               describe_line_pair(what, e)) {
+        // Said by describe_line_pair.
     } else if (code == HYGRA_OUT_OF_RANGE) {
         // The search ran out of the model's range, or the property value lies
         // beyond what moist air of the other input reaches.
@@ -171,7 +262,7 @@ void describe_construction(int code, const char* what, const evaluation& e)
 void describe_property(int code, const char* what, const evaluation& e)
 {
     const char* name = hygra_property_name(e.code);
-    if (is(what, "moist_air::tdew"))
+    if (is(what, "moist_air::tdew") && code == HYGRA_OUT_OF_RANGE)
         set_last_error("%s: the dew point of this state lies below the lowest temperature of the "
                        "model, %s",
                        name, temperature(ashrae97::t_min, e.u).text);

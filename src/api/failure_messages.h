@@ -7,7 +7,7 @@ namespace hygra {
 
 // One call of moistair_eval, as the caller made it.
 struct evaluation {
-    int state_type;   // 0..18
+    int state_type;   // 0..29
     int code;         // property code
     int u;            // unit index: 1 SI, 2 inch-pound
     double first;     // first input, caller's units

@@ -19,6 +19,8 @@ constexpr std::array<state_inputs, HYGRA_STATE_TYPE_COUNT> table = {{
     {tdb, twb}, {tdb, rh}, {tdb, w},  {tdb, h}, {tdb, s}, {tdb, v}, {tdb, tdew},
     {w, twb},   {w, tdb},  {w, rh},   {w, h},   {w, s},   {w, v},
     {rh, twb},  {rh, tdb}, {rh, w},   {rh, h},  {rh, s},  {rh, v},
+    {tdew, twb}, {tdew, rh}, {tdew, h}, {tdew, s}, {tdew, v},
+    {twb, h},   {twb, s},  {twb, v},  {h, s},   {h, v},   {s, v},
 }};
 
 }  // namespace

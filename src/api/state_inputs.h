@@ -18,7 +18,7 @@ struct state_inputs {
     input first, second;
 };
 
-// The inputs of state type t (0..18), in the order the caller gives them.
+// The inputs of state type t (0..29), in the order the caller gives them.
 const state_inputs& inputs_of(int t);
 
 }  // namespace hygra

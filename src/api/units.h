@@ -7,6 +7,11 @@
 #ifndef HYGRA_API_UNITS_H
 #define HYGRA_API_UNITS_H
 
+#include <cmath>
+#include <limits>
+
+#include "ashrae97/constants.h"
+
 namespace hygra {
 
 // pressure: Pa -> bar, psi
@@ -29,10 +34,25 @@ inline constexpr double u_Fd[3] = {1.0, 1.0, 38750.1};
 // The unit index of a unit-system flag: 0 selects SI, any other value inch-pound.
 inline constexpr int unit_index(int flag) { return flag == 0 ? 1 : 2; }
 
+// Temperatures a user types as printed and means exactly, K: the model's lowest
+// and highest temperature (-100 and 372 degC, -148 and 701.6 degF) and the
+// triple point of water (0.01 degC, 32.018 degF), where ice turns to liquid.
+inline constexpr double exact_temperatures[] = {ashrae97::t_min, ashrae97::t_max, ashrae97::t_triple};
+// A converted temperature within this fraction of one of them (two to four
+// units in the last place) missed it by the rounding of the conversion (273.15
+// and 1.8 are not exact in binary: -100 degC comes out as 173.14999999999998 K).
+inline constexpr double conversion_rounding = 4.0 * std::numeric_limits<double>::epsilon();
+
 // Temperature in the caller's scale (degC for SI, degF for inch-pound) to kelvin.
+// A value that lands within rounding of a limit of the model or of the triple
+// point is that temperature.
 inline double temperature_in(double t, int u)
 {
-    return u == 1 ? t + 273.15 : ((t - 32.0) / 1.8) + 273.15;
+    const double k = u == 1 ? t + 273.15 : ((t - 32.0) / 1.8) + 273.15;
+    for (double exact : exact_temperatures)
+        if (std::fabs(k - exact) <= conversion_rounding * exact)
+            return exact;
+    return k;
 }
 
 // Kelvin to the caller's scale.

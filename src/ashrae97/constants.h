@@ -30,6 +30,9 @@ inline constexpr double t_ice = 273.15;
 // the state searches stop short of pure vapour, where properties per kg of dry
 // air diverge: the mole fraction of dry air they reach stays at least this
 inline constexpr double dry_air_floor = 1e-6;
+// largest humidity ratio accepted, kg/kg: nearly pure vapour (a dry-air mole
+// fraction of 6e-7), which the stored mole fraction still holds to 10 digits
+inline constexpr double w_max = 1e6;
 // standard atmospheric pressure, Pa
 inline constexpr double p_standard = 101325.0;
 

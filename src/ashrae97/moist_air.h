@@ -8,7 +8,7 @@ namespace hygra::ashrae97 {
 
 class moist_air {
 public:
-    // The nineteen pairs of inputs that fix a state. The numbers are part of
+    // The thirty pairs of inputs that fix a state. The numbers are part of
     // the C interface. The first and second input come in the order of the name.
     enum state_type {
         tdry_twet = 0,
@@ -29,7 +29,18 @@ public:
         rh_w = 15,
         rh_h = 16,
         rh_s = 17,
-        rh_v = 18
+        rh_v = 18,
+        tdew_twet = 19,
+        tdew_rh = 20,
+        tdew_h = 21,
+        tdew_s = 22,
+        tdew_v = 23,
+        twet_h = 24,
+        twet_s = 25,
+        twet_v = 26,
+        h_s = 27,
+        h_v = 28,
+        s_v = 29
     };
 
     static const double m_zmin;  // lowest altitude of the standard atmosphere, m
@@ -119,6 +130,17 @@ private:
     void at_rh_h(double rh, double h, double p);
     void at_rh_s(double rh, double s, double p);
     void at_rh_v(double rh, double v, double p);
+    void at_tdew_twet(double tdew, double twet, double p);
+    void at_tdew_rh(double tdew, double rh, double p);
+    void at_tdew_h(double tdew, double h, double p);
+    void at_tdew_s(double tdew, double s, double p);
+    void at_tdew_v(double tdew, double v, double p);
+    void at_twet_h(double twet, double h, double p);
+    void at_twet_s(double twet, double s, double p);
+    void at_twet_v(double twet, double v, double p);
+    void at_h_s(double h, double s, double p);
+    void at_h_v(double h, double v, double p);
+    void at_s_v(double s, double v, double p);
 
     // Opening steps of the routines from the dry bulb: store and check the dry
     // bulb, then the pressure.
@@ -129,6 +151,12 @@ private:
     // Closing steps of the routines from relative humidity: store the dry bulb
     // found and the mole fraction of rh there, checking both.
     void store_at_rh(double tdry, double rh);
+    // Opening step of the routines from the dew point: store and check the
+    // pressure, and return the humidity ratio of air whose dew point is tdew.
+    double begin_at_tdew(double tdew, double p);
+    // Closing step of the searches along a line of states: store the dry bulb
+    // and mole fraction found, checking both.
+    void store_found(double tdry, double xw);
 
     // Range checks shared by the state routines (std::domain_error).
     static void check_t(double t);
@@ -137,6 +165,18 @@ private:
     // A wet bulb needs air saturated at it: refused (std::domain_error) at or
     // above the boiling point, where saturation `xws` exceeds pure vapour.
     static void check_twet_below_boiling(double xws);
+    // A humidity ratio: negative ("moist_air::x_range"), or above the largest
+    // that the stored mole fraction holds to its digits ("moist_air::w_range").
+    static void check_w(double w);
+    // A negative relative humidity ("moist_air::x_range": it gives a negative
+    // mole fraction at every temperature).
+    static void check_rh(double rh);
+
+    // A state with an infinite input (refused) or a NaN among its inputs: no
+    // search is run; what the inputs that are numbers fix alone is stored, the
+    // rest is NaN. Kept out of the constructor's ordinary path.
+    [[gnu::cold, gnu::noinline]] void at_not_finite(state_type type, double first, double second,
+                                                    double p);
 
     // Humidity ratio of the stored state (0 when there is no dry air).
     double w() const;

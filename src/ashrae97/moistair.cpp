@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <exception>
+#include <limits>
 #include <string>
 
 #include "ashrae97/constants.h"
@@ -35,6 +36,18 @@ constexpr double volume_regrowth = 1.05;
 constexpr double balance_tolerance = 1e-6;
 constexpr double balance_slack = 1e-6;
 constexpr double wet_bulb_relative_tolerance = 1e-11;
+
+// Saturation jumps at the triple point by up to a few tenths of a per cent (at
+// 50 bar), a few tens of mK in temperature: within this distance (K) of it the
+// dew point and wet bulb are checked against the jump.
+constexpr double triple_point_reach = 1.0;
+// Air is saturated when its relative humidity is 1 within this rounding.
+constexpr double saturation_match = 1e-12;
+// A dew point found is a root when saturation there matches the humidity ratio
+// to this fraction (the jump at the triple point is at least 3e-5 of it); the
+// root search refines to this relative tolerance in temperature.
+constexpr double dew_point_match = 1e-7;
+constexpr double dew_point_relative_tolerance = 1e-13;
 
 // a mixing term of the entropy counts only above this mole fraction, and the
 // per-kg-of-dry-air results need at least this much dry air
@@ -79,6 +92,26 @@ private:
     double m_p;  // total pressure, Pa
     double m_w;  // humidity ratio, kg/kg
 };
+
+// ws(T') - w: the dew-point difference not squared, for a root search.
+class dewpoint_residual : public univariate_function<double, double> {
+public:
+    dewpoint_residual(double p, double w) : m_p(p), m_w(w) {}
+    double operator()(const double& t) override
+    {
+        double ws, xws, xas;
+        virial(t, m_p).efactor(ws, xws, xas);
+        return ws - m_w;
+    }
+
+private:
+    double m_p;  // total pressure, Pa
+    double m_w;  // humidity ratio, kg/kg
+};
+
+// Whether a temperature (K) lies close enough to the triple point for the jump
+// of saturation there to matter to the dew-point and wet-bulb searches.
+bool near_triple_point(double t) { return std::fabs(t - t_triple) < triple_point_reach; }
 
 // The wet-bulb energy balance: air of enthalpy h and humidity ratio w, brought
 // to saturation at T' by evaporating water at T', has the enthalpy of saturated
@@ -130,6 +163,38 @@ double lowest_balance_root(wetbulb_function& f, double lo, double hi)
     throw convergence_error(std::string("moistair::twet"));
 }
 
+// xws(T') less the largest mole fraction of vapour saturated air may hold.
+class boiling_function : public univariate_function<double, double> {
+public:
+    explicit boiling_function(double p) : m_p(p) {}
+    double operator()(const double& t) override
+    {
+        double ws, xws, xas;
+        virial(t, m_p).efactor(ws, xws, xas);
+        return xws - (1.0 - dry_air_floor);
+    }
+
+private:
+    double m_p;  // total pressure, Pa
+};
+
+// hi, or, when air saturated at hi would be (nearly) pure vapour, the
+// temperature in [lo, hi] where it becomes so: above the boiling point at p no
+// air is saturated, and the wet-bulb balance there means nothing. The wet bulb
+// of air hotter than the boiling point lies below it.
+double below_boiling(double p, double lo, double hi)
+{
+    boiling_function f(p);
+    const double fhi = f(hi);
+    if (!(fhi > 0.0))
+        return hi;
+    const double flo = f(lo);
+    if (!(flo < 0.0))
+        return hi;
+    brent_solver solver(f, 0.0, wet_bulb_relative_tolerance, brent_solver::default_maximum_iterations);
+    return solver.solve(lo, hi, flo, fhi);
+}
+
 }  // namespace
 
 double moistair::w() const
@@ -140,19 +205,14 @@ double moistair::w() const
 
 moistair::mixture_coefficients moistair::mixture(bool with_derivatives) const
 {
-    virial_coefficients c, d;
-    if (m_given != nullptr)
-        c = *m_given, d = *m_given_derivatives;
-    else if (with_derivatives)
-        coefficients_and_derivatives(c, d);
-    else
-        c = coefficients();
+    const virial_coefficients c = coefficients();
     const double xa = m_xa, xw = m_xw;
     mixture_coefficients m{};
     m.bm = xa * xa * c.baa + 2.0 * xa * xw * c.baw + xw * xw * c.bww;
     m.cm = xa * xa * xa * c.caaa + 3.0 * xa * xa * xw * c.caaw + 3.0 * xa * xw * xw * c.caww +
            xw * xw * xw * c.cwww;
     if (with_derivatives) {
+        const virial_coefficients d = derivatives();
         m.dbm = xa * xa * d.baa + 2.0 * xa * xw * d.baw + xw * xw * d.bww;
         m.dcm = xa * xa * xa * d.caaa + 3.0 * xa * xa * xw * d.caaw + 3.0 * xa * xw * xw * d.caww +
                 xw * xw * xw * d.cwww;
@@ -236,38 +296,133 @@ double moistair::tdew_estimate() const { return dew_point_estimate(p(), w()); }
 
 double moistair::tdew() const
 {
+    bool found;
+    return dew_point(found);
+}
+
+double moistair::dew_point(bool& found) const
+{
+    found = true;
     const double w = this->w();
+    // A search on NaN would still end somewhere: no dew point without a number.
+    if (std::isnan(w) || std::isnan(p()))
+        return std::numeric_limits<double>::quiet_NaN();
+    // Saturated air has its dew point at its dry bulb. Near the triple point the
+    // search below could report the other dew point of the same humidity ratio.
+    if (near_triple_point(t()) && saturated())
+        return t();
     const double te = tdew_estimate();
     const double t0 = std::max(t_min, std::min(t_max, te));
     const double d = std::min(t_max - t0, t0 - t_min);
-    if (d == 0.0)
+    if (d == 0.0) {
+        found = false;
         return t0;
+    }
     // Humid air is matched to a tolerance relative to its humidity ratio.
     const double tolerance = (m_xa == 0.0 || w < 0.001) ? 1e-8 : w * 1e-9;
+    double td;
     try {
         dewpoint_function f(p(), w);
         powell_minimizer minimizer(f, tolerance, powell_minimizer::default_iterations);
-        return minimizer.solve(t0, 0.1, d);
+        td = minimizer.solve(t0, 0.1, d);
     } catch (const std::exception&) {
-        // The correlation is the answer of last resort.
-        return te;
+        // The walk ran out of the range (the correlation can start it far from
+        // a dew point near the lowest temperature): bracket the root instead.
+        return bracketed_dew_point(te, found);
     }
+    return near_triple_point(td) ? dew_point_at_triple_point(td) : td;
+}
+
+double moistair::bracketed_dew_point(double te, bool& found) const
+{
+    // Saturation rises with the temperature, over ice up to the triple point
+    // and over liquid from it up to the boiling point: the lowest temperature
+    // where it reaches w. None in the range: the correlation is the answer of
+    // last resort, and no dew point is found.
+    dewpoint_residual f(p(), m_xa == 0.0 ? 0.0 : w());
+    const double ice_end = std::nextafter(t_triple, 0.0);
+    const double pieces[2][2] = {{t_min, ice_end}, {t_triple, below_boiling(p(), t_triple, t_max)}};
+    found = true;
+    for (const auto& piece : pieces) {
+        const double a = piece[0], b = piece[1];
+        const double fa = f(a);
+        if (fa > 0.0) {
+            // Already saturated at the start of the piece: below the range, or
+            // between the two branches at the triple point.
+            if (a == t_min)
+                break;
+            return a;
+        }
+        const double fb = f(b);
+        if (fb >= 0.0) {
+            brent_solver solver(f, 0.0, dew_point_relative_tolerance,
+                                brent_solver::default_maximum_iterations);
+            return solver.solve(a, b, fa, fb);
+        }
+    }
+    found = false;
+    return te;
+}
+
+bool moistair::saturated() const
+{
+    return std::fabs(rh() - 1.0) <= saturation_match;
+}
+
+double moistair::dew_point_at_triple_point(double td) const
+{
+    // Saturation jumps at the triple point, where the condensed phase turns from
+    // ice to liquid. The fits leave the humidity ratio of air saturated over ice
+    // just below it a little above that over liquid at it, so a humidity ratio
+    // in between has two dew points: the one over ice, the lower, is reported,
+    // so that a dew point given reads back. A minimum found on the jump itself
+    // is no dew point at all.
+    const double w = this->w();
+    const double ice_end = std::nextafter(t_triple, 0.0);  // last temperature over ice
+    const double ws_ice = saturation_w(ice_end);
+    const bool over_ice = w <= ws_ice;
+    if ((td < t_triple) == over_ice && std::fabs(saturation_w(td) - w) <= dew_point_match * w)
+        return td;
+    if (!over_ice && saturation_w(t_triple) >= w)
+        return t_triple;  // between the two branches: air saturates at the triple point
+    const double lo = over_ice ? t_min : t_triple;
+    const double hi = over_ice ? ice_end : below_boiling(p(), t_triple, t_max);
+    dewpoint_residual f(p(), w);
+    const double flo = f(lo), fhi = f(hi);
+    if (!(flo * fhi <= 0.0))
+        return td;
+    brent_solver solver(f, 0.0, dew_point_relative_tolerance, brent_solver::default_maximum_iterations);
+    return solver.solve(lo, hi, flo, fhi);
+}
+
+double moistair::saturation_w(double t) const
+{
+    double ws, xws, xas;
+    virial(t, p()).efactor(ws, xws, xas);
+    return ws;
 }
 
 double moistair::twet() const
 {
-    const double td = tdew();
+    if (std::isnan(t()) || std::isnan(p()) || std::isnan(m_xw))
+        return std::numeric_limits<double>::quiet_NaN();
+    // Saturated air is its own wet bulb (nothing evaporates into it).
+    if (near_triple_point(t()) && saturated())
+        return t();
+    bool found;
+    const double td = dew_point(found);
     const double h = hm();
     const double w = this->w();
     // The wet bulb lies between the dew point and the dry bulb. A dew point
     // above the dry bulb of air below saturation is the correlation's fallback,
     // no dew point at all: then only the lowest temperature bounds the wet bulb.
     double lo = std::min(td, t()), hi = std::max(td, t());
-    if (td > t() && !(rh() > 1.0)) {
+    if (!found || (td > t() && !(rh() > 1.0))) {
         lo = t_min;
         hi = t();
     }
-    const double d = std::min(t_max - td, td - t_min);
+    // Without a dew point, no walk from it: the root search below.
+    const double d = found ? std::min(t_max - td, td - t_min) : 0.0;
     if (d > 0.0) {
         // Walk up from the dew point to the minimum of the squared balance.
         try {
@@ -292,7 +447,7 @@ double moistair::twet() const
     // a root search between them cannot miss the wet bulb. It also covers dry
     // air, whose dew point sits at the lowest temperature of the model.
     wetbulb_function f(p(), h, w, false);
-    return lowest_balance_root(f, lo, hi);
+    return lowest_balance_root(f, lo, below_boiling(p(), lo, hi));
 }
 
 }  // namespace hygra::ashrae97

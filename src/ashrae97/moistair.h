@@ -42,6 +42,20 @@ public:
     double tdew_estimate() const;
 
 private:
+    // The dew point, K; `found` false when none lies in the model's range and
+    // the correlation's estimate is returned instead.
+    double dew_point(bool& found) const;
+    // The lowest dew point by a bracketed root search over the whole range, or
+    // te with `found` false.
+    double bracketed_dew_point(double te, bool& found) const;
+    // Relative humidity 1 within rounding.
+    bool saturated() const;
+    // The dew point near the triple point, where saturation jumps: td when it
+    // is the lower root, else the root searched on the right side of the jump.
+    double dew_point_at_triple_point(double td) const;
+    // Humidity ratio of air saturated at t and this pressure, kg/kg.
+    double saturation_w(double t) const;
+
     // Mixture second and third virial coefficients (cm3/mol, cm6/mol2) and
     // their temperature derivatives.
     struct mixture_coefficients {

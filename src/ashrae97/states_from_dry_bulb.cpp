@@ -33,6 +33,12 @@ constexpr double supersaturation_margin = 1e-3;
 // A relative humidity this close above 1 is a saturated state read back with
 // rounding (its humidity ratio converted to a mole fraction and back).
 constexpr double saturation_rounding = 1e-9;
+// A wet bulb this far above the dry bulb (K) is the dry bulb read back with rounding.
+constexpr double wet_bulb_rounding = 1e-6;
+
+// the relative tolerance of a search that must resolve the mole fraction to its
+// last digits (nearly pure vapour)
+constexpr double finest_relative_tolerance = 1e-15;
 
 // Residual of one mixture property as a function of the mole fraction of water
 // vapour at fixed dry bulb and pressure, relative to its target.
@@ -123,7 +129,13 @@ constexpr double near_saturation = 0.98;
 // with secant steps, first below the saturation pressure over p, a mole fraction
 // the gas always reaches (the enhancement factor is at least 1), then up to
 // the gas limit. Where no root is confirmed that way, the bracketed search over
-// the whole range decides, with its guarantees and its failures.
+// the whole range decides, with its guarantees and its failures. There bone-dry
+// air whose residual is within tolerance of zero is the answer when the residual
+// does not change sign: a wet bulb or a volume read from air with a few 1e-13
+// of water cannot tell it from dry air. Nearly pure vapour, whose properties
+// per kg of dry air change the more the less dry air is left, is solved again
+// to the precision of the mole fraction itself when the first root is not
+// close enough.
 double solve_mole_fraction(univariate_function<double, double>& f, double t, double p,
                            double abs_tol, double rel_tol, double x0)
 {
@@ -151,8 +163,17 @@ double solve_mole_fraction(univariate_function<double, double>& f, double t, dou
     }
     const double limit = gas_mole_fraction_limit(t, p);
     scaled_fraction g(f, limit);
+    const double g0 = g(0.0), g1 = g(1.0);
+    if (g0 * g1 > 0.0 && std::fabs(g0) <= residual_tolerance)
+        return 0.0;
     brent_solver solver(g, abs_tol, rel_tol, brent_solver::default_maximum_iterations);
-    return checked_root(solver, solver.solve(0.0, 1.0), 1.0) * limit;
+    const double u = solver.solve(0.0, 1.0, g0, g1);
+    if (!(std::fabs(solver.froot()) <= residual_tolerance + residual_floor)) {
+        brent_solver fine(g, abs_tol, finest_relative_tolerance,
+                          brent_solver::default_maximum_iterations);
+        return checked_root(fine, fine.solve(0.0, 1.0, g0, g1), 1.0) * limit;
+    }
+    return u * limit;
 }
 
 // Ideal-gas humidity ratios (kg/kg) at dry bulb tc (degC), turned into a
@@ -238,15 +259,20 @@ void moist_air::at_tdry_tdew(double tdry, double tdew, double p)
 void moist_air::at_tdry_twet(double tdry, double twet, double p)
 {
     begin_at_tdry(tdry, p);
+    // A wet bulb a rounding above the dry bulb is saturated air read back (the
+    // wet-bulb getter pulls such a wet bulb back to the dry bulb itself).
+    if (twet > tdry && twet - tdry <= wet_bulb_rounding)
+        twet = tdry;
     if (0.0 > tdry - twet)
         throw std::domain_error("moist_air::at_tdry_twet");
     // Saturation at the wet bulb; a wet bulb below the model's range fails here.
     double ws_wet, xws_wet, xas_wet;
     virial(twet, p).efactor(ws_wet, xws_wet, xas_wet);
     check_twet_below_boiling(xws_wet);
-    // The water evaporated at the wet bulb: ice below 0 degC, liquid from it.
-    const water h2o(twet);
-    const double hw = twet < t_ice ? h2o.hw() : h2o.hl();
+    // The water evaporated at the wet bulb: ice below the triple point, liquid
+    // from it, as in the wet-bulb getter, so that every wet bulb it reports
+    // builds its state back.
+    const double hw = water(twet).hw();
     const double hs = moistair(twet, p, xws_wet).hm();
     twet_function f(tdry, p, hs - ws_wet * hw, hw);
     // The psychrometer equation of ideal gases, for ice and liquid alike: the

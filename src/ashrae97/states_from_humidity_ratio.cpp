@@ -68,7 +68,8 @@ double polish(const tdry_w_function& squared, double t, const char* message)
     const double rt = f(t);
     if (std::fabs(rt) <= reproduction_tolerance * std::fabs(squared.target()))
         return t;
-    for (double step = polish_first_step; step < t_max - t_min; step *= 2.0)
+    // The last steps reach both temperature limits, wherever t lies.
+    for (double step = polish_first_step; step < 2.0 * (t_max - t_min); step *= 2.0)
         for (double direction : {-1.0, 1.0}) {
             const double u = std::min(t_max, std::max(t_min, t + direction * step));
             const double ru = f(u);
@@ -81,6 +82,23 @@ double polish(const tdry_w_function& squared, double t, const char* message)
             }
         }
     throw std::domain_error(message);
+}
+
+// The temperature the minimiser walks to from t0. Within a fraction of a
+// kelvin of a temperature limit the room left for each leg shrinks with the
+// distance to the limit, and the walk can run out of legs short of a state that
+// exists: then the root search of polish() brackets it from t0 instead. A start
+// on a limit (dry air, or zero pressure, starts at the lowest temperature)
+// leaves no search at all.
+double walk_or_start(powell_minimizer& minimizer, double t0, double step, const char* message)
+{
+    try {
+        return search_with_restarts(minimizer, t0, step, message);
+    } catch (const std::domain_error&) {
+        if (!(t0 > t_min && t0 < t_max))
+            throw;
+        return t0;
+    }
 }
 
 // The first step of a search from start point t0: a fixed step in K, or, when
@@ -98,13 +116,16 @@ double search_temperature(double w, double p, double target, moistair_property p
     // A negative humidity ratio has no vapour pressure to start from.
     if (w < 0.0)
         throw std::domain_error("moist_air::x_range");
+    // No state has an infinite property, and every state would "reproduce" it
+    // within a tolerance relative to it.
+    if (std::isinf(target))
+        throw std::domain_error(message);
     tdry_w_function f(w, p, target, property);
     powell_minimizer minimizer(f, powell_minimizer::default_tolerance,
                                powell_minimizer::default_iterations);
     const double t0 = dew_point_estimate(p, w);
-    const double t = search_with_restarts(minimizer, t0, first_step(t0, step, proportional_step),
-                                          message);
-    return polish(f, t, message);
+    return polish(f, walk_or_start(minimizer, t0, first_step(t0, step, proportional_step), message),
+                  message);
 }
 
 }  // namespace
@@ -113,6 +134,9 @@ void moist_air::at_w_rh(double w, double rh, double p)
 {
     m_p = p;
     check_p(m_p);
+    // A negative humidity ratio has no vapour pressure to start from.
+    check_w(w);
+    check_rh(rh);
     store_at_w(search_temperature(w, p, rh, &moistair::rh, 0.01, false, "moistair::at_w_rh"), w);
 }
 
@@ -120,6 +144,8 @@ void moist_air::at_w_h(double w, double h, double p)
 {
     m_p = p;
     check_p(m_p);
+    // A negative humidity ratio has no vapour pressure to start from.
+    check_w(w);
     store_at_w(search_temperature(w, p, h, &moistair::hm, 0.1, false, "moistair::at_w_h"), w);
 }
 
@@ -127,6 +153,8 @@ void moist_air::at_w_s(double w, double s, double p)
 {
     m_p = p;
     check_p(m_p);
+    // A negative humidity ratio has no vapour pressure to start from.
+    check_w(w);
     store_at_w(search_temperature(w, p, s, &moistair::sm, 0.0, true, "moistair::at_w_s"), w);
 }
 
@@ -134,6 +162,8 @@ void moist_air::at_w_v(double w, double v, double p)
 {
     m_p = p;
     check_p(m_p);
+    // A negative humidity ratio has no vapour pressure to start from.
+    check_w(w);
     store_at_w(search_temperature(w, p, v, &moistair::vm, 0.0, true, "moistair::at_w_v"), w);
 }
 
@@ -143,8 +173,7 @@ void moist_air::at_w_twet(double w, double twet, double p)
     check_p(m_p);
     if (t_min > twet || twet > t_water_max)
         throw std::domain_error("water");
-    if (w < 0.0)
-        throw std::domain_error("moist_air::x_range");
+    check_w(w);
     // Energy balance of the wet bulb: h(T, W) = hs* - (Ws* - W) hw*, with the
     // condensed water at the wet bulb (ice below the triple point).
     const double hw = water(twet).hw();
@@ -155,7 +184,7 @@ void moist_air::at_w_twet(double w, double twet, double p)
     tdry_w_function f(w, p, hs - (ws_wet - w) * hw, &moistair::hm);
     powell_minimizer minimizer(f, powell_minimizer::default_tolerance,
                                powell_minimizer::default_iterations);
-    const double t = search_with_restarts(minimizer, twet, -0.1, "moistar::at_w_twet");
+    const double t = walk_or_start(minimizer, twet, -0.1, "moistar::at_w_twet");
     store_at_w(polish(f, t, "moistar::at_w_twet"), w);
 }
 

@@ -12,6 +12,7 @@
 #include "ashrae97/moist_air.h"
 #include "ashrae97/moistair.h"
 #include "ashrae97/saturation.h"
+#include "ashrae97/water.h"
 #include "numeric/brent_solver.h"
 #include "numeric/univariate_function.h"
 
@@ -23,8 +24,15 @@ namespace {
 constexpr double absolute_tolerance = 1e-16;
 constexpr double relative_tolerance = 1e-10;
 
-// the upward walk of the wet-bulb search gives up below this step, K
-constexpr double min_step = 1e-6;
+// least magnitudes that the residuals of enthalpy (kJ/kg), entropy (kJ/(kg K))
+// and volume (m3/kg) are held relative to: about 1e-6 K of dry bulb each
+constexpr double enthalpy_scale = 1.0;
+constexpr double entropy_scale = 1e-3;
+constexpr double volume_scale = 1e-3;
+
+// the wet-bulb balance of saturated air at its own wet bulb is zero within this
+// rounding (relative to the enthalpy)
+constexpr double saturation_balance = 1e-12;
 
 // Difference between a target and one mixture property at a trial dry-bulb
 // temperature, for air of fixed relative humidity and pressure; squared when
@@ -85,14 +93,49 @@ double highest_temperature(double rh, double p)
 
 // Dry-bulb temperature at which the property of air of relative humidity rh
 // equals the target, searched from the lowest temperature of the model up to
-// the highest of a gas.
-double solve_temperature(double rh, double p, double target, moistair_property property)
+// the highest of a gas. `scale` is the least magnitude the property's residual
+// is held relative to, so that a target near 0 (the enthalpy of air near 0
+// degC, an entropy near its reference) is not held to a tolerance no temperature
+// can meet in double precision.
+double solve_temperature(double rh, double p, double target, moistair_property property,
+                         double scale)
 {
     tdry_rh_function f(rh, p, target, property, false);
     brent_solver solver(f, absolute_tolerance, relative_tolerance,
                         brent_solver::default_maximum_iterations);
     const double t = solver.solve(t_min, highest_temperature(rh, p));
-    return checked_root(solver, t, target);
+    return checked_root(solver, t, std::max(std::fabs(target), scale));
+}
+
+// The wet-bulb energy balance as a function of the dry bulb T for air of fixed
+// relative humidity: h(T, W) - W hw relative to its target hs* - Ws* hw*, where
+// W is the humidity ratio of air of this relative humidity at T and the starred
+// values belong to the wet bulb. Rises with T.
+class rh_balance_function : public univariate_function<double, double> {
+public:
+    rh_balance_function(double rh, double p, double target, double hw)
+        : m_rh(rh), m_p(p), m_target(target), m_hw(hw)
+    {
+    }
+    double operator()(const double& t) override
+    {
+        const double xw = m_rh * saturation_mole_fraction(t, m_p);
+        const double balance = moistair(t, m_p, xw).hm() - w_from_xw(xw) * m_hw;
+        return m_target == 0.0 ? balance : (balance - m_target) / std::fabs(m_target);
+    }
+
+private:
+    double m_rh;      // relative humidity, fraction
+    double m_p;       // total pressure, Pa
+    double m_target;  // hs* - Ws* hw*, kJ per kg dry air
+    double m_hw;      // enthalpy of the condensed water at the wet bulb, kJ/kg
+};
+
+// The wet bulb (K) that the getter reports for air of relative humidity rh at
+// dry bulb t and pressure p.
+double wet_bulb_of(double t, double rh, double p)
+{
+    return moistair(t, p, rh * saturation_mole_fraction(t, p)).twet();
 }
 
 }  // namespace
@@ -109,7 +152,8 @@ void moist_air::at_rh_h(double rh, double h, double p)
 {
     m_p = p;
     check_p(m_p);
-    const double t = solve_temperature(rh, p, h, &moistair::hm);
+    check_rh(rh);
+    const double t = solve_temperature(rh, p, h, &moistair::hm, enthalpy_scale);
     store_at_rh(t, rh);
 }
 
@@ -117,7 +161,8 @@ void moist_air::at_rh_s(double rh, double s, double p)
 {
     m_p = p;
     check_p(m_p);
-    const double t = solve_temperature(rh, p, s, &moistair::sm);
+    check_rh(rh);
+    const double t = solve_temperature(rh, p, s, &moistair::sm, entropy_scale);
     store_at_rh(t, rh);
 }
 
@@ -125,7 +170,8 @@ void moist_air::at_rh_v(double rh, double v, double p)
 {
     m_p = p;
     check_p(m_p);
-    const double t = solve_temperature(rh, p, v, &moistair::vm);
+    check_rh(rh);
+    const double t = solve_temperature(rh, p, v, &moistair::vm, volume_scale);
     store_at_rh(t, rh);
 }
 
@@ -133,47 +179,58 @@ void moist_air::at_rh_twet(double rh, double twet, double p)
 {
     m_p = p;
     check_p(m_p);
-    // The search starts a tenth of a kelvin below the wet bulb, where the dry
-    // bulb cannot be, and needs room on both sides.
-    double a = twet - 0.1;
-    if (!(std::min(t_max - a, a - t_min) > 0.0))
-        throw std::domain_error("moistair::at_rh_twet");
-    check_twet_below_boiling(saturation_mole_fraction(twet, p));
-    // The wet bulb of air of this relative humidity rises with its dry bulb.
-    // Step upwards, doubling the step, until the wet bulb of the trial dry bulb
-    // passes the one given, then solve in that bracket. Nearly pure vapour far
-    // above the boiling point may have no wet bulb: a step that lands there is
-    // halved instead.
-    tdry_rh_function f(rh, p, twet, &moistair::twet, false);
+    check_rh(rh);
+    // Saturation at the wet bulb and the water evaporated there: ice below the
+    // triple point, liquid from it, as in the wet-bulb getter.
+    double ws_wet, xws_wet, xas_wet;
+    virial(twet, p).efactor(ws_wet, xws_wet, xas_wet);
+    check_twet_below_boiling(xws_wet);
+    const double hw = water(twet).hw();
+    const double hs = moistair(twet, p, xws_wet).hm();
+    // The energy balance of the wet bulb, h(T, W) - W hw = hs - Ws hw, for air of
+    // this relative humidity at the trial dry bulb T. Its left side rises with T
+    // (warmer air holds more water and more heat), except for a small drop where
+    // saturation at T jumps from ice to liquid at the triple point, so each side
+    // of the triple point holds at most one root.
+    rh_balance_function f(rh, p, hs - ws_wet * hw, hw);
     const double top = highest_temperature(rh, p);
-    double fa = f(a);
-    // Only supersaturated air has its dry bulb below its wet bulb.
-    if (fa < 0.0)
-        throw std::domain_error("moistair::at_rh_twet");
-    double step = 1.0;
-    while (fa != 0.0) {
-        if (!(a < top) || !(step > min_step))
-            throw std::domain_error("moistair::at_rh_twet");
-        const double b = std::min(a + step, top);
-        double fb;
-        try {
-            fb = f(b);
-        } catch (const std::exception&) {
-            step = 0.5 * (b - a);
-            continue;
-        }
-        if (fb <= 0.0) {
-            brent_solver solver(f, absolute_tolerance, relative_tolerance,
-                                brent_solver::default_maximum_iterations);
-            const double t = solver.solve(a, b, fa, fb);
-            store_at_rh(checked_root(solver, t, twet), rh);
+    const double fa = f(twet);
+    if (fa >= 0.0) {
+        // Saturated air is its own wet bulb; only supersaturated air would have
+        // its dry bulb below its wet bulb.
+        if (fa <= saturation_balance) {
+            store_at_rh(twet, rh);
             return;
         }
-        a = b;
-        fa = fb;
-        step *= 2.0;
+        throw std::domain_error("moistair::at_rh_twet");
     }
-    store_at_rh(a, rh);
+    const double ice_end = std::nextafter(t_triple, 0.0);  // last temperature over ice
+    const bool split = twet < t_triple && t_triple < top;
+    const double pieces[2][2] = {{twet, split ? ice_end : top}, {t_triple, top}};
+    double roots[2];
+    int found = 0;
+    for (int i = 0; i < (split ? 2 : 1); ++i) {
+        const double a = pieces[i][0], b = pieces[i][1];
+        const double ga = i == 0 ? fa : f(a), gb = f(b);
+        if (!(ga <= 0.0 && gb >= 0.0))
+            continue;
+        brent_solver solver(f, absolute_tolerance, relative_tolerance,
+                            brent_solver::default_maximum_iterations);
+        const double t = solver.solve(a, b, ga, gb);
+        roots[found++] = checked_root(solver, t, 1.0);
+    }
+    if (found == 0)
+        throw std::domain_error("moistair::at_rh_twet");
+    // Two states balance at this wet bulb, one on each side of the triple point:
+    // keep the one whose wet bulb, as the getter reports it, is the one given.
+    double t = roots[0];
+    if (found == 2) {
+        const double miss0 = std::fabs(wet_bulb_of(roots[0], rh, p) - twet);
+        const double miss1 = std::fabs(wet_bulb_of(roots[1], rh, p) - twet);
+        if (miss1 < miss0)
+            t = roots[1];
+    }
+    store_at_rh(t, rh);
 }
 
 }  // namespace hygra::ashrae97

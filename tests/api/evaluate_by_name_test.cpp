@@ -35,6 +35,8 @@ constexpr state room{HYGRA_TDRY_W, HYGRA_SI, 20.0, 0.0073, 1.01325};
 constexpr state room_ip{HYGRA_W_TDRY, HYGRA_IP, 0.0073, 68.0, 14.7};
 // Below the model's temperature range: no property can be read.
 constexpr state too_cold{HYGRA_TDRY_W, HYGRA_SI, -200.0, 0.0073, 1.01325};
+// A pair of two searched inputs: enthalpy and specific volume.
+constexpr state searched{HYGRA_H_V, HYGRA_SI, 40.0, 0.845, 1.01325};
 
 outcome by_name(const char* name, const state& s = room)
 {
@@ -95,7 +97,7 @@ TEST(EvaluateByName, EveryNameAndItsNumberGiveWhatTheCodeGives)
 
     // Properties whose evaluation fails must fail alike both ways, so the pair
     // (result code, value) is compared rather than success assumed.
-    for (const state& s : {room, room_ip, too_cold}) {
+    for (const state& s : {room, room_ip, too_cold, searched}) {
         for (const named& n : properties) {
             SCOPED_TRACE(testing::Message() << n.name << ", state type " << s.type);
             const outcome expected = by_code(n.code, s);

@@ -55,8 +55,8 @@ TEST(Evaluate, InlinePropertiesInInchPound)
     const double si = eval(HYGRA_TDRY_W, HYGRA_XW, HYGRA_SI, 20.0, 0.0073, 1.0).value;
     const double ip = eval(HYGRA_TDRY_W, HYGRA_XW, HYGRA_IP, 68.0, 0.0073, 1e5 * u_Fp[2]).value;
     EXPECT_EQ(si, ip);
-    // Pure vapour: W is taken as 0.
-    EXPECT_EQ(eval(HYGRA_TDRY_W, HYGRA_W, HYGRA_SI, 20.0, inf, 0.01).value, 0.0);
+    // An infinite W would be pure vapour, whose W reads back as no number: refused.
+    EXPECT_EQ(eval(HYGRA_TDRY_W, HYGRA_W, HYGRA_SI, 20.0, inf, 0.01).code, HYGRA_OUT_OF_RANGE);
 }
 
 TEST(Evaluate, BadArgumentsGiveCodesAndWriteNothing)
@@ -64,16 +64,15 @@ TEST(Evaluate, BadArgumentsGiveCodesAndWriteNothing)
     EXPECT_EQ(moistair_eval(HYGRA_TDRY_W, HYGRA_TDB, 0, nullptr, 20, 0.01, 1), HYGRA_INVALID_ARGUMENT);
     // A null pointer wins over every other invalid argument.
     EXPECT_EQ(moistair_eval(-1, 99, 0, nullptr, nan, nan, nan), HYGRA_INVALID_ARGUMENT);
-    EXPECT_EQ(eval(19, HYGRA_TDB, 0, 20, 0.01, 1).code, HYGRA_INVALID_ARGUMENT);
+    EXPECT_EQ(eval(HYGRA_STATE_TYPE_COUNT, HYGRA_TDB, 0, 20, 0.01, 1).code, HYGRA_INVALID_ARGUMENT);
     EXPECT_EQ(eval(-1, HYGRA_TDB, 0, 20, 0.01, 1).code, HYGRA_INVALID_ARGUMENT);
     EXPECT_EQ(eval(HYGRA_TDRY_W, 46, 0, 20, 0.01, 1).code, HYGRA_INVALID_ARGUMENT);
     EXPECT_EQ(eval(HYGRA_TDRY_W, -1, 0, 20, 0.01, 1).code, HYGRA_INVALID_ARGUMENT);
     // A state that cannot be constructed reports its own code, even with a bad property code.
     EXPECT_EQ(eval(HYGRA_TDRY_W, 46, 0, -101, 0.01, 1).code, HYGRA_OUT_OF_RANGE);
     // Temperature and pressure limits: the limits are accepted, just outside is out of range.
-    // -100 degC converts to 173.14999999999998 K, just below the limit: the lowest
-    // temperature accepted in SI is the next double above -100.
-    EXPECT_EQ(eval(HYGRA_TDRY_W, HYGRA_TDB, 0, -100, 0.0, 1).code, HYGRA_OUT_OF_RANGE);
+    // -100 degC converts to a rounding below the limit, and is the limit.
+    EXPECT_EQ(eval(HYGRA_TDRY_W, HYGRA_TDB, 0, -100, 0.0, 1).code, HYGRA_OK);
     EXPECT_EQ(eval(HYGRA_TDRY_W, HYGRA_TDB, 0, -99.99999999999, 0.0, 1).code, HYGRA_OK);
     EXPECT_EQ(eval(HYGRA_TDRY_W, HYGRA_TDB, 0, 372, 0.0, 50).code, HYGRA_OK);
     EXPECT_EQ(eval(HYGRA_TDRY_W, HYGRA_TDB, 0, -100.0001, 0.0, 1).code, HYGRA_OUT_OF_RANGE);
@@ -114,7 +113,7 @@ TEST(Evaluate, StatesAreCachedPerCall)
     EXPECT_EQ(cache().size(), 2u);
     // Bad pointers and state types never reach the cache.
     moistair_eval(HYGRA_TDRY_W, 0, 0, nullptr, 23.5, 0.004, 1.0);
-    eval(19, 0, 0, 23.5, 0.004, 1.0);
+    eval(HYGRA_STATE_TYPE_COUNT, 0, 0, 23.5, 0.004, 1.0);
     EXPECT_EQ(cache().size(), 2u);
     // A failed construction adds nothing.
     eval(HYGRA_TDRY_W, 0, 0, 1000.0, 0.004, 1.0);

@@ -60,16 +60,55 @@ TEST(Messages, LastErrorNamesTheInputAndTheLimit)
         {4, HYGRA_TDRY_H, HYGRA_W, HYGRA_SI, 20.0, 1e6, 1.01325,
          "no state of moist air with dry-bulb temperature 20 degC and enthalpy 1e+06 kJ/kg at "
          "1.01325 bar lies within the model's range (-100 degC to 372 degC)"},
-        {1, 19, HYGRA_W, HYGRA_SI, 20.0, 0.5, 1.0, "state type 19 is not one of 0 to 18"},
+        {1, 30, HYGRA_W, HYGRA_SI, 20.0, 0.5, 1.0, "state type 30 is not one of 0 to 29"},
         {1, HYGRA_TDRY_RH, 46, HYGRA_SI, 20.0, 0.5, 1.0, "property code 46 is not one of 0 to 45"},
         {4, HYGRA_TDRY_RH, HYGRA_TDEW, HYGRA_SI, -99.0, 0.5, 0.01,
          "TDEW: the dew point of this state lies below the lowest temperature of the model, -100 degC"},
     };
     for (const row& r : rows)
         EXPECT_EQ(failure(r.code, r.type, r.property, r.units, r.a, r.b, r.p), r.expected);
-    // The published lower limit itself converts to a hair below it.
-    EXPECT_NE(failure(4, HYGRA_TDRY_W, HYGRA_TDB, HYGRA_SI, -100.0, 0.0, 1.0).find("a rounding below"),
+    // Just below the published lower limit.
+    EXPECT_EQ(failure(4, HYGRA_TDRY_W, HYGRA_TDB, HYGRA_SI, -100.01, 0.0, 1.0),
+              "dry-bulb temperature -100.01 degC is below the lowest temperature of the model, "
+              "-100 degC");
+}
+
+TEST(Messages, PairsAlongALineSayHowTheOtherInputRunsThere)
+{
+    // Out of reach: the enthalpy along the wet bulb of 20 degC.
+    EXPECT_EQ(failure(4, HYGRA_TWET_H, HYGRA_TDB, HYGRA_SI, 20.0, 60.0, 1.01325),
+              "no state of moist air at or below saturation has wet-bulb temperature 20 degC and "
+              "enthalpy 60 kJ/kg at 1.01325 bar: at that wet-bulb temperature the enthalpy runs from "
+              "57.553 kJ/kg (saturated air at 20 degC) to 56.3149 kJ/kg (dry air at 55.9428 degC)");
+    // The line of the volume, the second input, in inch-pound units.
+    const std::string volume = failure(4, HYGRA_H_V, HYGRA_TDB, HYGRA_IP, 17.0, 14.5, 14.696);
+    EXPECT_EQ(volume.rfind("no state of moist air at or below saturation has specific volume 14.5 "
+                           "ft3/lb and enthalpy 17 Btu/lb at 14.696 psi: at that specific volume the "
+                           "enthalpy runs from ", 0),
+              0u)
+        << volume;
+    // Just above 0.01 degC liquid water has no enthalpy to tell a wet bulb's states apart.
+    const std::string flat = failure(4, HYGRA_TWET_H, HYGRA_TDB, HYGRA_SI, 0.0102, 9.49087, 1.01325);
+    EXPECT_EQ(flat.rfind("wet-bulb temperature 0.0102 degC and enthalpy 9.49087 kJ/kg do not fix a "
+                         "state at 1.01325 bar: at that wet-bulb temperature the enthalpy changes by "
+                         "only ", 0),
+              0u)
+        << flat;
+    EXPECT_NE(flat.find("too little to tell the states apart within the precision of the formulation; "
+                        "give another pair"),
               std::string::npos);
+    // Two states: dry air at -10 degC with its wet bulb over ice.
+    double twb = 0.0, sm = 0.0;
+    ASSERT_EQ(moistair_eval(HYGRA_TDRY_RH, HYGRA_TWB, HYGRA_SI, &twb, -10.0, 0.05, 1.01325), 0);
+    ASSERT_EQ(moistair_eval(HYGRA_TDRY_RH, HYGRA_SM, HYGRA_SI, &sm, -10.0, 0.05, 1.01325), 0);
+    const std::string twice = failure(4, HYGRA_TWET_S, HYGRA_TDB, HYGRA_SI, twb, sm, 1.01325);
+    EXPECT_EQ(twice.rfind("wet-bulb temperature -13.1761 degC and entropy -0.0366042 kJ/(kg K) fit two "
+                          "states of moist air at 1.01325 bar: at that wet-bulb temperature the entropy "
+                          "runs from -0.0376008 kJ/(kg K) (saturated air at -13.1761 degC) by way of ",
+                          0),
+              0u)
+        << twice;
+    EXPECT_NE(twice.find("meeting -0.0366042 kJ/(kg K) twice; give another pair"), std::string::npos);
 }
 
 TEST(Messages, OtherFunctionsSayWhatWasWrong)

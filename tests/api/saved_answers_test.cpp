@@ -16,7 +16,9 @@
 
 namespace {
 
-const int pair_codes[HYGRA_STATE_TYPE_COUNT][2] = {
+// the state types the file holds answers for, 0 to 18, and their inputs
+constexpr int saved_pair_count = 19;
+const int pair_codes[saved_pair_count][2] = {
     {HYGRA_TDB, HYGRA_TWB}, {HYGRA_TDB, HYGRA_RH}, {HYGRA_TDB, HYGRA_W},   {HYGRA_TDB, HYGRA_HM},
     {HYGRA_TDB, HYGRA_SM},  {HYGRA_TDB, HYGRA_VM}, {HYGRA_TDB, HYGRA_TDEW}, {HYGRA_W, HYGRA_TWB},
     {HYGRA_W, HYGRA_TDB},   {HYGRA_W, HYGRA_RH},   {HYGRA_W, HYGRA_HM},    {HYGRA_W, HYGRA_SM},
@@ -73,7 +75,7 @@ TEST(SavedAnswers, EveryPairAndGetterAnswersAsBefore)
         }
         EXPECT_NEAR(props[HYGRA_TWB], twb_saved, temperature_tolerance) << where.str();
         EXPECT_NEAR(props[HYGRA_TDEW], tdew_saved, temperature_tolerance) << where.str();
-        for (int type = 0; type < HYGRA_STATE_TYPE_COUNT; ++type) {
+        for (int type = 0; type < saved_pair_count; ++type) {
             int rc_saved;
             double t_saved, w_saved;
             ASSERT_TRUE(fields >> rc_saved >> t_saved >> w_saved) << line;

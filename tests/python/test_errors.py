@@ -103,15 +103,16 @@ class FromTheLibrary(unittest.TestCase):
 
 class WrongInputs(unittest.TestCase):
     def test_inputs_that_fix_no_state_are_invalid_arguments_that_list_the_pairs(self):
-        for inputs in (dict(TWB=20, TDEW=10), dict(TDB=20), dict(TDB=20, RH=0.5, W=0.01),
+        for inputs in (dict(W=0.008, TDEW=10), dict(TDB=20), dict(TDB=20, RH=0.5, W=0.01),
                        dict(TDB=20, RH=0.5, tdb=21), dict(TDB=20, DS=0.5), dict(TDB=20, XYZ=1), {}):
             with self.subTest(inputs=inputs):
                 with self.assertRaises(hygra.InvalidArgument) as raised:
                     hygra.State(**inputs)
                 self.assertEqual(raised.exception.code, 1)
         with self.assertRaises(hygra.InvalidArgument) as raised:
-            hygra.State(TWB=20, TDEW=10)
+            hygra.State(TDEW=10, W=0.008)
         self.assertIn("TDB with TWB, RH, W, HM, SM, VM or TDEW", str(raised.exception))
+        self.assertIn("TWB with HM, SM or VM; HM with SM or VM; SM with VM", str(raised.exception))
 
 
 if __name__ == "__main__":

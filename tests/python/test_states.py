@@ -38,10 +38,10 @@ class EveryPair(unittest.TestCase):
                         self.assertTrue(close(s[name], expected[name]),
                                         f"{name}: {s[name]} against {expected[name]}")
 
-    def test_each_of_the_nineteen_pairs_in_either_order_reproduces_the_state_in_si(self):
+    def test_each_of_the_thirty_pairs_in_either_order_reproduces_the_state_in_si(self):
         self.check_round_trip("SI")
 
-    def test_each_of_the_nineteen_pairs_in_either_order_reproduces_the_state_in_ip(self):
+    def test_each_of_the_thirty_pairs_in_either_order_reproduces_the_state_in_ip(self):
         self.check_round_trip("IP")
 
     def test_names_of_inputs_are_read_without_regard_to_case(self):
@@ -65,6 +65,26 @@ class UnitSystems(unittest.TestCase):
             with self.subTest(units=wrong):
                 with self.assertRaises(hygra.InvalidArgument):
                     hygra.State(TDB=20, RH=0.5, units=wrong)
+
+
+class Equality(unittest.TestCase):
+    def test_states_of_the_same_inputs_and_pressure_are_equal_and_hash_alike(self):
+        a = hygra.State(TDB=20, RH=0.5)
+        same = [hygra.State(rh=0.5, tdb=20.0), hygra.State(TDB=20, RH=0.5, P=1.01325),
+                hygra.State(TDB=20, RH=0.5, ALT=0)]
+        for b in same:
+            with self.subTest(b=b):
+                self.assertEqual(a, b)
+                self.assertEqual(hash(a), hash(b))
+        self.assertEqual(len({a, *same}), 1)
+        different = [hygra.State(TDB=20, RH=0.6), hygra.State(TDB=20, RH=0.5, P=1.0),
+                     hygra.State(TDB=20, W=a.W), hygra.State(TDB=68, RH=0.5, units="IP"),
+                     hygra.State(TDB=68, RH=0.5, units="IP", ip_datum="0F")]
+        for b in different:
+            with self.subTest(b=b):
+                self.assertNotEqual(a, b)
+        self.assertNotEqual(different[3], different[4])
+        self.assertNotEqual(a, (20, 0.5))
 
 
 class Pressure(unittest.TestCase):
@@ -134,6 +154,13 @@ class ReadingProperties(unittest.TestCase):
         values = s.as_dict(errors="nan")
         self.assertTrue(math.isnan(values["TDEW"]))
         self.assertEqual(values["W"], s.W)
+
+    def test_properties_are_attributes_in_any_case_and_a_state_cannot_be_changed(self):
+        self.assertEqual(self.state.w, self.state.W)
+        self.assertEqual(self.state.Hm, self.state["hM"])
+        self.assertIn("TWB", dir(self.state))
+        with self.assertRaises(AttributeError):
+            self.state.w = 1
 
     def test_inputs_must_be_numbers(self):
         with self.assertRaises(TypeError):

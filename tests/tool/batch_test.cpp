@@ -1,6 +1,9 @@
-// hygra --batch: CSV rows in, the same rows with their properties and an error
-// column out. Most rows use state type 2 (TDB, W) and ask for four properties
-// (TDB, P, XW, W), enough to tell columns, units and pressures apart.
+// hygra --batch: CSV rows in, the same rows with their properties, a note and
+// an error column out. Most rows use state type 2 (TDB, W) and ask for four
+// properties that are not inputs (XW, HM, RH, VM), enough to tell columns,
+// units and pressures apart.
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -14,8 +17,8 @@
 namespace hygra::tool_test {
 namespace {
 
-const std::vector<std::string> properties{"TDB", "P", "XW", "W"};
-const int property_codes[] = {HYGRA_TDB, HYGRA_P, HYGRA_XW, HYGRA_W};
+const std::vector<std::string> properties{"XW", "HM", "RH", "VM"};
+const int property_codes[] = {HYGRA_XW, HYGRA_HM, HYGRA_RH, HYGRA_VM};
 
 std::vector<std::string> with_properties(std::vector<std::string> args)
 {
@@ -23,11 +26,11 @@ std::vector<std::string> with_properties(std::vector<std::string> args)
     return args;
 }
 
-// A row of the output: the input fields, the four values and the error.
+// A row of the output: the input fields, the four values, the note and the error.
 void expect_computed(const std::vector<std::string>& row, std::size_t input_fields, int type,
                      int units, double first, double second, double pressure)
 {
-    ASSERT_EQ(row.size(), input_fields + 5);
+    ASSERT_EQ(row.size(), input_fields + 6);
     for (std::size_t k = 0; k < 4; ++k) {
         EXPECT_EQ(std::stod(row[input_fields + k]),
                   library(type, property_codes[k], units, first, second, pressure).value)
@@ -39,7 +42,7 @@ void expect_computed(const std::vector<std::string>& row, std::size_t input_fiel
 void expect_failed(const std::vector<std::string>& row, std::size_t input_fields,
                    const std::string& error)
 {
-    ASSERT_EQ(row.size(), input_fields + 5);
+    ASSERT_EQ(row.size(), input_fields + 6);
     for (std::size_t k = 0; k < 4; ++k)
         EXPECT_EQ(row[input_fields + k], "") << properties[k];
     EXPECT_EQ(row.back(), error);
@@ -57,18 +60,24 @@ TEST(Batch, GoodAndBadRowsKeepTheirPlacesAndTheBatchGoesOn)
         "f,20,0.01,60\n"                  // pressure outside the range
         "\"g \"\"x\"\"\",-10,0.001,0.9\n" // quotes inside a field
         "h,30,0.02,1,extra\n"             // a field too many
-        "   \n"                           // blanks only: no row at all
+        "   \n"                           // blanks only: a row that says so
         "lonely\n"                        // one field
         "i,21,0.008,0.95";                // no final line end
     const process_result r = run_tool(with_properties({"--batch", "-"}), input);
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "hygra: 7 of 10 rows failed; the error column says why\n");
+    // Reasons that differ only in their numbers are counted together.
+    EXPECT_EQ(r.err.rfind("hygra: 8 of 11 rows failed; the error column says why:\n"
+                          "  2 rows: the row has 3 fields where the header has 4 (first at line 5)\n",
+                          0),
+              0u)
+        << r.err;
+    EXPECT_NE(r.err.find("  1 row: the line is blank (line 10)\n"), std::string::npos) << r.err;
     const csv_rows rows = read_csv(r.out);
-    ASSERT_EQ(rows.size(), 11u) << r.out;
-    EXPECT_EQ(rows[0], (std::vector<std::string>{"id", "TDB", "W", "P", "TDB", "P", "XW", "W",
-                                                 "error"}));
+    ASSERT_EQ(rows.size(), 12u) << r.out;
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"id", "TDB", "W", "P", "XW [-]", "HM [kJ/kg]",
+                                                 "RH [-]", "VM [m3/kg]", "note", "error"}));
     // Every row begins with its own input fields, cut or padded to the header's four.
-    const std::vector<std::string> ids{"a", "b", "c", "d, quoted", "e", "f", "g \"x\"", "h", "lonely", "i"};
+    const std::vector<std::string> ids{"a", "b", "c", "d, quoted", "e", "f", "g \"x\"", "h", "", "lonely", "i"};
     for (std::size_t i = 0; i < ids.size(); ++i)
         EXPECT_EQ(rows[i + 1][0], ids[i]);
     EXPECT_EQ(rows[3][1], "400");
@@ -81,11 +90,14 @@ TEST(Batch, GoodAndBadRowsKeepTheirPlacesAndTheBatchGoesOn)
                   "TDB = 400 degC is outside the range of the formulation, -100 to 372 degC");
     expect_failed(rows[4], 4, "the row has 3 fields where the header has 4");
     expect_failed(rows[5], 4, "TDB is empty");
-    expect_failed(rows[6], 4, "P = 60 bar is outside the range of the formulation, 0 to 50 bar");
+    expect_failed(rows[6], 4,
+                  "P = 60 bar is outside the range of the formulation, 0 to 50 bar; 60 looks like "
+                  "kPa: use --unit P=kPa");
     expect_computed(rows[7], 4, HYGRA_TDRY_W, HYGRA_SI, -10.0, 0.001, 0.9);
     expect_failed(rows[8], 4, "the row has 5 fields where the header has 4");
-    expect_failed(rows[9], 4, "the row has 1 field where the header has 4");
-    expect_computed(rows[10], 4, HYGRA_TDRY_W, HYGRA_SI, 21.0, 0.008, 0.95);
+    expect_failed(rows[9], 4, "the line is blank");
+    expect_failed(rows[10], 4, "the row has 1 field where the header has 4");
+    expect_computed(rows[11], 4, HYGRA_TDRY_W, HYGRA_SI, 21.0, 0.008, 0.95);
 }
 
 TEST(Batch, AllRowsComputedExitsZeroAndAFileReadsLikeStandardInput)
@@ -103,6 +115,48 @@ TEST(Batch, AllRowsComputedExitsZeroAndAFileReadsLikeStandardInput)
     const double p0 = pressure_at(HYGRA_SI, 0.0);
     expect_computed(rows[1], 2, HYGRA_W_TDRY, HYGRA_SI, 0.005, 10.0, p0);
     expect_computed(rows[2], 2, HYGRA_W_TDRY, HYGRA_SI, 0.01, 25.0, p0);
+}
+
+TEST(Batch, PairsOfDewPointWetBulbEnthalpyEntropyOrVolumeInEitherOrder)
+{
+    // The header's order need not be the state type's: VM before HM is H_V.
+    const double p0 = pressure_at(HYGRA_SI, 0.0);
+    const struct {
+        std::string input;
+        int type;
+        double first, second;
+    } table[] = {
+        {"TDEW,RH\n10,0.5\n", HYGRA_TDEW_RH, 10.0, 0.5},
+        {"RH,TDEW\n0.5,10\n", HYGRA_TDEW_RH, 10.0, 0.5},
+        {"VM,HM\n0.845,40\n", HYGRA_H_V, 40.0, 0.845},
+        {"SM,TWB\n0.146287,14.438203\n", HYGRA_TWET_S, 14.438203, 0.146287},
+    };
+    for (const auto& t : table) {
+        SCOPED_TRACE(t.input);
+        const process_result r = run_tool(with_properties({"--batch", "-"}), t.input);
+        ASSERT_EQ(r.status, 0) << r.err;
+        const csv_rows rows = read_csv(r.out);
+        ASSERT_EQ(rows.size(), 2u);
+        ASSERT_EQ(rows[0].size(), rows[1].size());
+        // An input asked for as a property is echoed once, as given: find each
+        // property's column by its name, with or without a unit.
+        for (std::size_t k = 0; k < properties.size(); ++k) {
+            const auto column = std::find_if(rows[0].begin(), rows[0].end(), [&](const std::string& h) {
+                return h == properties[k] || h.rfind(properties[k] + " [", 0) == 0;
+            });
+            ASSERT_NE(column, rows[0].end()) << properties[k];
+            const std::string& cell = rows[1][column - rows[0].begin()];
+            // A computed column is the library's value to the last digit; an
+            // echoed input is the value given, which the state reproduces to
+            // the tolerance of its search.
+            const double tolerance = *column == properties[k] ? 1e-8 : 1e-12;
+            EXPECT_NEAR(std::stod(cell),
+                        library(t.type, property_codes[k], HYGRA_SI, t.first, t.second, p0).value,
+                        tolerance * std::abs(std::stod(cell)))
+                << properties[k];
+        }
+        EXPECT_EQ(rows[1].back(), "");
+    }
 }
 
 TEST(Batch, PressureFromAColumnTheCommandLineOrSeaLevelInEitherUnitSystem)
@@ -131,22 +185,24 @@ TEST(Batch, PressureFromAColumnTheCommandLineOrSeaLevelInEitherUnitSystem)
         ASSERT_EQ(r.status, 0) << r.err;
         const csv_rows rows = read_csv(r.out);
         ASSERT_EQ(rows.size(), 2u);
-        const std::size_t inputs = rows[0].size() - 5;
+        const std::size_t inputs = rows[0].size() - 6;
         expect_computed(rows[1], inputs, HYGRA_TDRY_W, t.units, t.tdb, t.w, t.pressure);
     }
 }
 
 TEST(Batch, ByteOrderMarkAndWindowsLineEndsAreRead)
 {
+    // The empty line between the rows is a row of its own, saying so.
     const process_result r =
         run_tool(with_properties({"--batch", "-"}), "\xEF\xBB\xBFTDB,W\r\n20,0.0073\r\n\r\n25,0.01\r\n");
-    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.status, 1) << r.err;
     const csv_rows rows = read_csv(r.out);
-    ASSERT_EQ(rows.size(), 3u);
+    ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[0][0], "TDB");
     const double p0 = pressure_at(HYGRA_SI, 0.0);
     expect_computed(rows[1], 2, HYGRA_TDRY_W, HYGRA_SI, 20.0, 0.0073, p0);
-    expect_computed(rows[2], 2, HYGRA_TDRY_W, HYGRA_SI, 25.0, 0.01, p0);
+    expect_failed(rows[2], 2, "the line is blank");
+    expect_computed(rows[3], 2, HYGRA_TDRY_W, HYGRA_SI, 25.0, 0.01, p0);
 }
 
 TEST(Batch, ManyRowsComeOutInTheirOrderWithFailuresInPlace)
@@ -158,7 +214,9 @@ TEST(Batch, ManyRowsComeOutInTheirOrderWithFailuresInPlace)
         input += std::to_string(i) + "," + (i % 3 == 2 ? "500" : std::to_string(i % 50)) + ",0.001\n";
     const process_result r = run_tool(with_properties({"--batch", "-"}), input);
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "hygra: 1000 of 3000 rows failed; the error column says why\n");
+    EXPECT_EQ(r.err, "hygra: 1000 of 3000 rows failed; the error column says why:\n"
+                     "  1000 rows: TDB = 500 degC is outside the range of the formulation, -100 to "
+                     "372 degC (first at line 4)\n");
     const csv_rows rows = read_csv(r.out);
     ASSERT_EQ(rows.size(), 3001u);
     const double p0 = pressure_at(HYGRA_SI, 0.0);
@@ -171,31 +229,42 @@ TEST(Batch, ManyRowsComeOutInTheirOrderWithFailuresInPlace)
         } else {
             ASSERT_EQ(row.back(), "");
             ASSERT_EQ(std::stod(row[3]),
-                      library(HYGRA_TDRY_W, HYGRA_TDB, HYGRA_SI, i % 50, 0.001, p0).value);
+                      library(HYGRA_TDRY_W, HYGRA_XW, HYGRA_SI, i % 50, 0.001, p0).value);
         }
     }
 }
 
 TEST(Batch, EveryPropertyOfAStateFoundByASearch)
 {
-    // RH with TDB is found by a search; all forty-six properties by default.
+    // RH with TDB is found by a search; all forty-six properties by default,
+    // the two inputs echoed once in their own columns, the others named with
+    // their units.
     const process_result r = run_tool({"--batch", "-"}, "RH,TDB\n0.5,20\n0.4,30\n");
     EXPECT_EQ(r.status, 0) << r.err;
     const csv_rows rows = read_csv(r.out);
     ASSERT_EQ(rows.size(), 3u);
-    ASSERT_EQ(rows[0].size(), 2u + HYGRA_PROPERTY_COUNT + 1);
+    ASSERT_EQ(rows[0].size(), 2u + HYGRA_PROPERTY_COUNT - 2 + 2);
     const double p0 = pressure_at(HYGRA_SI, 0.0);
     for (const auto& [i, rh, tdb] : {std::tuple{1, 0.5, 20.0}, std::tuple{2, 0.4, 30.0}}) {
         const std::vector<std::string>& row = rows[i];
         ASSERT_EQ(row.size(), rows[0].size());
+        std::size_t column = 2;
         for (int code = 0; code < HYGRA_PROPERTY_COUNT; ++code) {
-            EXPECT_EQ(rows[0][2 + code], hygra_property_name(code));
+            if (code == HYGRA_TDB || code == HYGRA_RH)
+                continue;
+            const std::string name = hygra_property_name(code);
+            EXPECT_EQ(rows[0][column].rfind(name + " [", 0), 0u) << rows[0][column];
             const library_answer expected = library(HYGRA_RH_TDRY, code, HYGRA_SI, rh, tdb, p0);
             ASSERT_EQ(expected.code, HYGRA_OK);
-            EXPECT_EQ(std::stod(row[2 + code]), expected.value) << hygra_property_name(code);
+            EXPECT_EQ(std::stod(row[column]), expected.value) << name;
+            ++column;
         }
+        EXPECT_EQ(row[column], "");  // no note
         EXPECT_EQ(row.back(), "");
     }
+    for (const char* name : {"W [kg/kg]", "HM [kJ/kg]", "TWB [degC]", "P [bar]", "RHO [kg/m3]",
+                             "XW [-]", "SM [kJ/(kg K)]"})
+        EXPECT_NE(std::find(rows[0].begin(), rows[0].end(), name), rows[0].end()) << name;
 }
 
 TEST(Batch, HeaderThatDoesNotDescribeAStateStopsBeforeAnyRow)
@@ -211,9 +280,10 @@ TEST(Batch, HeaderThatDoesNotDescribeAStateStopsBeforeAnyRow)
         {"id,TDB\n1,20\n", {}, "the batch header must name two inputs of " + inputs + "; it names TDB"},
         {"id,name\n1,x\n", {}, "the batch header must name two inputs of " + inputs + "; it names none"},
         {"TDB,RH,W\n20,0.5,0.01\n", {},
-         "the batch header must name two inputs of " + inputs + "; it names TDB, RH, W"},
+         "the batch header must name two inputs of " + inputs +
+             "; it names TDB, RH, W; choose two with --inputs, as in --inputs TDB,RH"},
         {"TDB,tdb\n20,20\n", {}, "the batch header names TDB twice"},
-        {"TWB,TDEW\n15,10\n", {}, "TWB and TDEW do not fix a state"},
+        {"W,TDEW\n0.008,10\n", {}, "W and TDEW do not fix a state"},
         {"TDB,W,P,ALT\n20,0.01,1,0\n", {}, "the batch header names the pressure twice (P or ALT)"},
         {"TDB,W,P\n20,0.01,1\n", {"P=1"},
          "the pressure is given both by a column of the batch header and on the command line"},
@@ -232,6 +302,7 @@ TEST(Batch, HeaderThatDoesNotDescribeAStateStopsBeforeAnyRow)
     const process_result missing = run_tool({"--batch", testing::TempDir() + "no-such-file.csv"});
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.err.find("cannot open"), std::string::npos) << missing.err;
+    EXPECT_NE(missing.err.find("No such file or directory"), std::string::npos) << missing.err;
 }
 
 }  // namespace

@@ -221,8 +221,53 @@ std::vector<process_segment> chart_reading::process() const
                        static_cast<int>(number(n, "data-to")),
                        {number(n, "x1"), number(n, "y1")},
                        {number(n, "x2"), number(n, "y2")},
-                       !attribute(n, "marker-end").empty()});
+                       !attribute(n, "marker-end").empty(), attribute(n, "data-process")});
     }
+    return out;
+}
+
+std::vector<scatter_mark> chart_reading::scatter() const
+{
+    std::vector<scatter_mark> out;
+    for (xmlNode* n : select("//s:circle[@class='scatter-point']")) {
+        const std::string value = attribute(n, "data-value");
+        out.push_back({{number(n, "cx"), number(n, "cy")}, number(n, "data-tdb"),
+                       number(n, "data-w"), value.empty() ? NAN : std::stod(value),
+                       attribute(n, "fill")});
+    }
+    return out;
+}
+
+std::vector<chart_zone> chart_reading::zones() const
+{
+    std::vector<chart_zone> out;
+    for (xmlNode* n : select("//s:polygon[@class='zone']")) {
+        out.push_back({attribute(n, "data-zone"), static_cast<int>(number(n, "data-inside")),
+                       points_of(attribute(n, "points"))});
+    }
+    return out;
+}
+
+std::vector<chart_line> chart_reading::lines_in(const std::string& group_class) const
+{
+    std::vector<chart_line> out;
+    for (xmlNode* n : select("//s:g[@class='" + group_class + "']/s:line")) {
+        out.push_back({{number(n, "x1"), number(n, "y1")}, {number(n, "x2"), number(n, "y2")}});
+    }
+    return out;
+}
+
+std::string chart_reading::first_attribute(const std::string& xpath, const char* name) const
+{
+    const std::vector<xmlNode*> found = select(xpath);
+    return found.empty() ? std::string() : attribute(found[0], name);
+}
+
+std::vector<int> chart_reading::density_counts() const
+{
+    std::vector<int> out;
+    for (xmlNode* n : select("//s:rect[@class='cell']"))
+        out.push_back(static_cast<int>(number(n, "data-count")));
     return out;
 }
 
@@ -269,6 +314,21 @@ bool curve_meets_box(const std::vector<pixel>& curve, const std::array<pixel, 4>
         }
     }
     return false;
+}
+
+double box_distance(const std::array<pixel, 4>& a, const std::array<pixel, 4>& b)
+{
+    if (boxes_overlap(a, b))
+        return 0.0;
+    // Apart: the nearest points lie on the edges, one of them at a corner.
+    double best = HUGE_VAL;
+    for (const std::array<pixel, 4>* q : {&a, &b}) {
+        const std::array<pixel, 4>& other = q == &a ? b : a;
+        const std::vector<pixel> ring{other[0], other[1], other[2], other[3], other[0]};
+        for (const pixel& p : *q)
+            best = std::min(best, distance_to(ring, p));
+    }
+    return best;
 }
 
 double distance_to(const std::vector<pixel>& curve, pixel p)

@@ -72,7 +72,30 @@ struct process_segment {
     int to;
     pixel start;
     pixel end;
-    bool arrow;  // has a marker at its end
+    bool arrow;           // has a marker at its end
+    std::string process;  // data-process: the chain's name
+};
+
+// A state of the scatter: the circle's centre and its data- attributes.
+struct scatter_mark {
+    pixel centre;
+    double tdb;    // data-tdb
+    double w;      // data-w, kg/kg
+    double value;  // data-value, the colour column's; NaN without one
+    std::string fill;
+};
+
+// A zone: its name, the count of states inside, and its outline.
+struct chart_zone {
+    std::string name;
+    int inside;
+    std::vector<pixel> outline;
+};
+
+// A straight line of the page: its ends.
+struct chart_line {
+    pixel a;
+    pixel b;
 };
 
 class chart_reading {
@@ -89,6 +112,15 @@ public:
     std::vector<text_box> texts() const;
     std::vector<state_mark> marks() const;
     std::vector<process_segment> process() const;
+    std::vector<scatter_mark> scatter() const;
+    std::vector<chart_zone> zones() const;
+    // The lines of a group of the given class ("grid", "minor-grid").
+    std::vector<chart_line> lines_in(const std::string& group_class) const;
+    // An attribute of the first element that an XPath (prefix s: for SVG)
+    // selects; empty when there is none.
+    std::string first_attribute(const std::string& xpath, const char* name) const;
+    // The counts of the density shading's cells.
+    std::vector<int> density_counts() const;
     // The text of the title element and of the page's visible title.
     std::string title() const;
 
@@ -103,6 +135,8 @@ bool boxes_overlap(const std::array<pixel, 4>& a, const std::array<pixel, 4>& b)
 bool curve_meets_box(const std::vector<pixel>& curve, const std::array<pixel, 4>& b);
 // The distance from a point to a polyline.
 double distance_to(const std::vector<pixel>& curve, pixel p);
+// The distance between two boxes, 0 when they overlap.
+double box_distance(const std::array<pixel, 4>& a, const std::array<pixel, 4>& b);
 
 // The characters of a UTF-8 text.
 std::size_t characters(const std::string& utf8);

@@ -584,7 +584,7 @@ TEST(Chart, RefusesWhatItCannotDrawAndWritesNothing)
     const std::string names_pressure = temporary_file("label,P,TDB,RH\na,1,20,0.5\n");
     const std::string one_input = temporary_file("label,TDB\na,20\n");
     const std::string one_point = temporary_file("TDB,RH\n20,0.5\n");
-    const std::string no_pair = temporary_file("TWB,TDEW\n15,10\n");
+    const std::string no_pair = temporary_file("W,TDEW\n0.008,10\n");
     const struct {
         std::vector<std::string> args;
         int status;
@@ -608,7 +608,7 @@ TEST(Chart, RefusesWhatItCannotDrawAndWritesNothing)
           "row 3: it gives 1 input (TDB); a state takes two, the others left empty\n",
           "row 4: it gives 3 inputs (TDB, RH, TWB); a state takes two",
           "row 5: RH: '0.3x' is not a number\n"}},
-        {{"--points", no_pair}, 1, {"row 1: TWB and TDEW do not fix a state"}},
+        {{"--points", no_pair}, 1, {"row 1: W and TDEW do not fix a state"}},
         {{"--points", names_pressure}, 2,
          {"names the pressure (P); its states are taken at the chart's pressure"}},
         {{"--points", one_input}, 2, {"must have a header naming two or more inputs"}},
@@ -626,6 +626,258 @@ TEST(Chart, RefusesWhatItCannotDrawAndWritesNothing)
         for (const std::string& m : c.messages)
             EXPECT_NE(r.err.find(m), std::string::npos) << "missing: " << m << "\nin: " << r.err;
     }
+}
+
+
+// Reads a whole file.
+std::string file_text(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// Whether an image is more than a blank page: a fair share drawn, in colour.
+void expect_drawn(const image& img)
+{
+    std::size_t drawn = 0;
+    std::size_t bluish = 0;
+    for (unsigned y = 0; y < img.height; ++y) {
+        for (unsigned x = 0; x < img.width; ++x) {
+            const unsigned char* p = img.at(x, y);
+            drawn += p[0] < 200 || p[1] < 200 || p[2] < 200;
+            bluish += p[2] > p[0] + 40;
+        }
+    }
+    const double share = static_cast<double>(drawn) / (img.width * img.height);
+    EXPECT_GT(share, 0.03);
+    EXPECT_LT(share, 0.6);
+    EXPECT_GT(bluish, 1000u);
+}
+
+TEST(Chart, PngAndPdfAreRenderedAtTheSizeAskedAndAreNotBlank)
+{
+    ASSERT_NE(std::string(HYGRA_PDFINFO), "") << "pdfinfo not found (tools/bootstrap.sh installs poppler-utils)";
+    ASSERT_NE(std::string(HYGRA_PDFTOPPM), "") << "pdftoppm not found (tools/bootstrap.sh installs poppler-utils)";
+    const std::string points = temporary_file(points_file(HYGRA_SI));
+    // PNG: by --format to standard output, and by the output file's ending.
+    const process_result png = run_tool({"chart", "--format", "png", "--width", "800",
+                                         "--height", "600", "--points", points, "--title",
+                                         "Office AHU"});
+    ASSERT_EQ(png.status, 0) << png.err;
+    ASSERT_EQ(png.out.compare(0, 8, "\x89PNG\r\n\x1a\n"), 0);
+    const std::string png_path = temporary_file(png.out);
+    image img = read_png(png_path);
+    EXPECT_EQ(img.width, 800u);
+    EXPECT_EQ(img.height, 600u);
+    expect_drawn(img);
+
+    const std::string named = temporary_file("") + ".png";
+    const process_result by_name = run_tool({"chart", "--ip", "-o", named});
+    ASSERT_EQ(by_name.status, 0) << by_name.err;
+    img = read_png(named);
+    EXPECT_EQ(img.width, 1000u);
+    EXPECT_EQ(img.height, 720u);
+    expect_drawn(img);
+    std::remove(named.c_str());
+
+    // PDF: a page of 1200 x 900 pixels is 900 x 675 points; poppler draws it.
+    const std::string pdf_path = temporary_file("");
+    const process_result pdf = run_tool({"chart", "--format", "pdf", "--width", "1200",
+                                         "--height", "900", "-o", pdf_path});
+    ASSERT_EQ(pdf.status, 0) << pdf.err;
+    EXPECT_EQ(file_text(pdf_path).compare(0, 5, "%PDF-"), 0);
+    const std::string info_path = temporary_file("");
+    ASSERT_EQ(std::system(("'" + std::string(HYGRA_PDFINFO) + "' '" + pdf_path + "' > '" +
+                           info_path + "'").c_str()),
+              0);
+    EXPECT_NE(file_text(info_path).find("900 x 675 pts"), std::string::npos)
+        << file_text(info_path);
+    const std::string page_prefix = temporary_file("");
+    ASSERT_EQ(run_program(HYGRA_PDFTOPPM, {"-png", "-r", "72", "-singlefile", pdf_path,
+                                           page_prefix}),
+              0);
+    img = read_png(page_prefix + ".png");
+    EXPECT_EQ(img.width, 900u);
+    EXPECT_EQ(img.height, 675u);
+    expect_drawn(img);
+    std::remove((page_prefix + ".png").c_str());
+
+    const process_result bad = run_tool({"chart", "--format", "gif"});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find("--format: 'gif' is not svg, png or pdf"), std::string::npos);
+    const process_result tiny = run_tool({"chart", "--width", "50"});
+    EXPECT_EQ(tiny.status, 2);
+    EXPECT_NE(tiny.err.find("--width: 50 pixels is not a page size hygra draws"),
+              std::string::npos);
+}
+
+// The charts whose texts must keep apart: every default chart in both unit
+// systems at sea level and at 1500 m, and the README's examples.
+std::vector<std::vector<std::string>> documented_charts()
+{
+    const std::string ahu = std::string(HYGRA_SOURCE_DIR) + "/docs/ahu-summer.csv";
+    const std::string year = std::string(HYGRA_SOURCE_DIR) + "/docs/year-hourly.csv";
+    return {
+        {},
+        {"--ip"},
+        {"ALT=1500"},
+        {"--ip", "ALT=4921"},
+        {"--tdb", "-40:10"},
+        {"--ip", "ALT=4921", "--tdb", "-40:50"},
+        {"--tdb", "0:40", "--w", "0:20", "--points", ahu, "--process"},
+        {"--scatter", year, "--colour-by", "month", "--zone", "summer", "--zone", "winter"},
+        {"--ip", "--scatter", year, "--density", "--zone", "summer"},
+    };
+}
+
+TEST(Chart, NoTwoTextsAreCloserThanFivePixels)
+{
+    for (const std::vector<std::string>& args : documented_charts()) {
+        SCOPED_TRACE(describe(args));
+        std::vector<std::string> all{"chart"};
+        all.insert(all.end(), args.begin(), args.end());
+        const process_result r = run_tool(all);
+        ASSERT_EQ(r.status, 0) << r.err;
+        const chart_reading chart(r.out);
+        ASSERT_TRUE(chart.parsed());
+        const std::vector<text_box> texts = chart.texts();
+        std::size_t labels = 0;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            labels += texts[i].css_class == "label";
+            for (std::size_t j = i + 1; j < texts.size(); ++j) {
+                EXPECT_GE(box_distance(texts[i].corners, texts[j].corners), 5.0)
+                    << "'" << texts[i].text << "' and '" << texts[j].text << "'";
+            }
+        }
+        EXPECT_GT(labels, 30u);
+    }
+}
+
+TEST(Chart, TheHumidityRatioAxisFitsTheDryBulbRangeAndHasAMinorGrid)
+{
+    const struct {
+        std::vector<std::string> args;
+        double tdb_high;
+    } fitted[] = {
+        {{"--tdb", "-40:10"}, 10.0},  // was 0 to 30 g/kg, three quarters empty
+        {{"--ip", "--tdb", "-20:40"}, 40.0},
+        {{"ALT=1500", "--tdb", "-30:15"}, 15.0},
+    };
+    for (const auto& c : fitted) {
+        SCOPED_TRACE(describe(c.args));
+        const chart_reading chart(draw(c.args));
+        ASSERT_TRUE(chart.parsed());
+        const plot_mapping m = chart.mapping();
+        // Saturation at the top, with room above it.
+        const double ws = saturation_w(m, c.tdb_high) * m.w_scale;
+        EXPECT_GT(m.w_max, ws * 1.05);
+        EXPECT_LT(m.w_max, ws * 1.35);
+    }
+    const struct {
+        std::vector<std::string> args;
+        double minor_t, minor_w;  // degC or degF, g/kg or grains/lb
+    } minor[] = {
+        {{}, 1.0, 0.5},
+        {{"--ip"}, 1.0, 5.0},
+        {{"ALT=1500"}, 1.0, 0.5},
+    };
+    for (const auto& c : minor) {
+        SCOPED_TRACE(describe(c.args));
+        const chart_reading chart(draw(c.args));
+        ASSERT_TRUE(chart.parsed());
+        const plot_mapping m = chart.mapping();
+        // The minor grid at its steps between the major lines.
+        std::vector<double> xs, ys;
+        for (const chart_line& l : chart.lines_in("minor-grid")) {
+            if (l.a.x == l.b.x)
+                xs.push_back(m.state_at(l.a).tdb);
+            else
+                ys.push_back(m.state_at(l.a).w * m.w_scale);
+        }
+        ASSERT_GT(xs.size(), 10u);
+        ASSERT_GT(ys.size(), 5u);
+        for (std::size_t i = 1; i < xs.size(); ++i)
+            EXPECT_NEAR(xs[i] - xs[i - 1], c.minor_t, 0.01 * c.minor_t);
+        for (std::size_t i = 1; i < ys.size(); ++i)
+            EXPECT_NEAR(ys[i] - ys[i - 1], c.minor_w, 0.01 * c.minor_w);
+    }
+    // Wet-bulb, enthalpy and volume lines told apart by their dashes too, so
+    // that a black-and-white print keeps them apart.
+    const chart_reading plain(draw({}));
+    const std::string wet = plain.first_attribute("//s:polyline[@class='wet-bulb']", "stroke-dasharray");
+    const std::string enthalpy =
+        plain.first_attribute("//s:polyline[@class='enthalpy']", "stroke-dasharray");
+    const std::string volume = plain.first_attribute("//s:polyline[@class='volume']", "stroke-dasharray");
+    EXPECT_NE(wet, "");
+    EXPECT_EQ(enthalpy, "");
+    EXPECT_NE(volume, "");
+    EXPECT_NE(wet, volume);
+
+    // The enthalpy values on their scale beyond the saturation curve, as on a
+    // printed chart; the wet-bulb values between the two.
+    const plot_mapping m = plain.mapping();
+    std::size_t enthalpy_outside = 0;
+    for (const text_box& t : plain.texts()) {
+        if (t.family != "enthalpy")
+            continue;
+        const chart_state s = m.state_at(t.centre());
+        enthalpy_outside += s.w > saturation_w(m, s.tdb) && s.tdb > m.tdb_min;
+    }
+    EXPECT_GE(enthalpy_outside, 8u);
+
+    // The inch-pound enthalpy's datum, in the legend.
+    std::string legend;
+    for (const text_box& t : chart_reading(draw({"--ip"})).texts())
+        legend += t.text + "\n";
+    EXPECT_NE(legend.find("enthalpy, Btu/lb dry air (dry air at 32 \u00B0F = 0)"),
+              std::string::npos)
+        << legend;
+}
+
+TEST(Chart, RangesTooNarrowOrTooWideAreRefusedNotLoopedOn)
+{
+    const struct {
+        std::vector<std::string> args;
+        const char* message;
+    } cases[] = {
+        {{"--w", "0:5e-324"}, "hygra: --w 0:4.94066e-324 is too narrow to draw; give a range of "
+                              "at least 0.01 g/kg\n"},
+        {{"--tdb", "0:5e-324"}, "--tdb 0:4.94066e-324 is too narrow to draw"},
+        {{"--w", "0:1e300"}, "--w 0:1e+300 g/kg is too wide to draw; give a range up to 100000"},
+        {{"P=1e-308"}, "the humidity-ratio axis would run to"},
+        {{"--ip", "--tdb", "50:50.001"}, "--tdb 50:50.001 is too narrow to draw"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args{"chart"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        SCOPED_TRACE(describe(c.args));
+        const process_result r = run_tool(args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    }
+}
+
+TEST(Chart, ControlCharactersAndInvalidUtf8InLabelsBecomeValidText)
+{
+    ASSERT_NE(std::string(HYGRA_XMLLINT), "");
+    const std::string points = temporary_file(
+        "label,TDB,RH\nA\001B,20,0.5\n\"x\xff\xfey\",24,0.4\n\"caf\xc3\xa9 \xe2\x82\xac\",26,0.3\n"
+        "\"over\xc0\xaflong\",22,0.6\n");
+    const std::string svg_path = temporary_file("");
+    const process_result r = run_tool({"chart", "--points", points, "--title", "T\x1b[31mitle",
+                                       "-o", svg_path});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(run_program(HYGRA_XMLLINT, {"--noout", svg_path}), 0);
+    const chart_reading chart(file_text(svg_path));
+    ASSERT_TRUE(chart.parsed());
+    std::vector<std::string> labels;
+    for (const state_mark& m : chart.marks())
+        labels.push_back(m.label);
+    const std::string bad = "\uFFFD";
+    EXPECT_EQ(labels, (std::vector<std::string>{"A" + bad + "B", "x" + bad + bad + "y",
+                                                "caf\u00E9 \u20AC", "over" + bad + bad + "long"}));
+    EXPECT_NE(chart.title().find("T" + bad + "[31mitle"), std::string::npos);
 }
 
 }  // namespace

@@ -33,8 +33,15 @@ constexpr input_value w{"W", HYGRA_W, 0.008, 0.008};
 constexpr input_value hm{"HM", HYGRA_HM, 40.0, 17.2};       // kJ/kg, Btu/lb
 constexpr input_value sm{"SM", HYGRA_SM, 0.146, 0.0349};    // kJ/(kg K), Btu/(lb degF)
 constexpr input_value vm{"VM", HYGRA_VM, 0.84, 13.45};      // m3/kg, ft3/lb
+// Wet bulb, enthalpy, entropy and volume also pair with each other; values that
+// need not agree rarely meet (along a wet bulb the enthalpy hardly changes), so
+// these are those of one state, 20 degC (68 degF) and W 0.008, rounded.
+constexpr input_value twb_of{"TWB", HYGRA_TWB, 14.438203, 57.988794};
+constexpr input_value hm_of{"HM", HYGRA_HM, 40.416825, 17.376107};
+constexpr input_value sm_of{"SM", HYGRA_SM, 0.146287, 0.034940};
+constexpr input_value vm_of{"VM", HYGRA_VM, 0.840853, 13.469155};
 
-// The nineteen state types with their inputs in the library's order, and the
+// The thirty state types with their inputs in the library's order, and the
 // state type the tool must choose when the user gives them the other way round:
 // the same type, except where the reversed pair is a state type of its own.
 struct pair_case {
@@ -54,6 +61,12 @@ const pair_case pairs[] = {
     {HYGRA_RH_TDRY, rh, tdb, HYGRA_TDRY_RH},      {HYGRA_RH_W, rh, w, HYGRA_W_RH},
     {HYGRA_RH_H, rh, hm, HYGRA_RH_H},             {HYGRA_RH_S, rh, sm, HYGRA_RH_S},
     {HYGRA_RH_V, rh, vm, HYGRA_RH_V},
+    {HYGRA_TDEW_TWET, tdew, twb, HYGRA_TDEW_TWET}, {HYGRA_TDEW_RH, tdew, rh, HYGRA_TDEW_RH},
+    {HYGRA_TDEW_H, tdew, hm, HYGRA_TDEW_H},       {HYGRA_TDEW_S, tdew, sm, HYGRA_TDEW_S},
+    {HYGRA_TDEW_V, tdew, vm, HYGRA_TDEW_V},       {HYGRA_TWET_H, twb_of, hm_of, HYGRA_TWET_H},
+    {HYGRA_TWET_S, twb_of, sm_of, HYGRA_TWET_S},  {HYGRA_TWET_V, twb_of, vm_of, HYGRA_TWET_V},
+    {HYGRA_H_S, hm_of, sm_of, HYGRA_H_S},         {HYGRA_H_V, hm_of, vm_of, HYGRA_H_V},
+    {HYGRA_S_V, sm_of, vm_of, HYGRA_S_V},
 };
 
 struct pair_param {

@@ -73,9 +73,15 @@ std::vector<std::string> environment_with(const std::vector<std::string>& extra)
 }
 
 process_result run(const std::vector<std::string>& args, const std::string& input,
-                   std::vector<std::string> env);
+                   std::vector<std::string> env, const std::string& stdout_path = "");
 
 }  // namespace
+
+process_result run_tool_writing_to(const std::string& path, const std::vector<std::string>& args,
+                                   const std::string& input)
+{
+    return run(args, input, environment_with({}), path);
+}
 
 process_result run_tool(const std::vector<std::string>& args, const std::string& input)
 {
@@ -100,10 +106,10 @@ process_result run_tool_failing(const std::string& fail, const std::vector<std::
 namespace {
 
 process_result run(const std::vector<std::string>& args, const std::string& input,
-                   std::vector<std::string> env)
+                   std::vector<std::string> env, const std::string& stdout_path)
 {
     const std::string in_path = temporary_file(input);
-    const std::string out_path = new_file();
+    const std::string out_path = stdout_path.empty() ? new_file() : stdout_path;
     const std::string err_path = new_file();
 
     posix_spawn_file_actions_t actions;
@@ -135,11 +141,14 @@ process_result run(const std::vector<std::string>& args, const std::string& inpu
         int wstatus = 0;
         waitpid(pid, &wstatus, 0);
         result.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
-        result.out = read_file(out_path);
+        if (stdout_path.empty())
+            result.out = read_file(out_path);
         result.err = read_file(err_path);
     }
-    for (const std::string& p : {in_path, out_path, err_path})
+    for (const std::string& p : {in_path, err_path})
         std::remove(p.c_str());
+    if (stdout_path.empty())
+        std::remove(out_path.c_str());
     return result;
 }
 

@@ -24,6 +24,11 @@ process_result run_tool(const std::vector<std::string>& args, const std::string&
 process_result run_tool_failing(const std::string& fail, const std::vector<std::string>& args,
                                 const std::string& input = "");
 
+// Runs the tool as run_tool does with its standard output opened on `path`
+// (such as /dev/full); `out` of the result stays empty.
+process_result run_tool_writing_to(const std::string& path, const std::vector<std::string>& args,
+                                   const std::string& input = "");
+
 // A file in the test's temporary directory holding `text`; its path.
 std::string temporary_file(const std::string& text);
 

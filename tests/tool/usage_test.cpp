@@ -28,6 +28,11 @@ TEST(Usage, HelpGivesUsageInputsPairsLimitsAndExamples)
              "hygra TDB=20 RH=0.5",
              "hygra --batch rooms.csv",
              "| hygra --batch - W HM",
+             // Batches of real data: columns, units, weather files, the datum.
+             "hygra [OPTIONS] --epw FILE", "--inputs", "--unit", "--format", "--keep-going",
+             "--progress", "--delimiter", "RH [%]", "P bar, Pa, hPa (mbar), kPa, psi, inHg, mmHg",
+             "--ip-datum=0F puts dry air's zero at 0 degF",
+             "or the output cannot be written",
          }) {
         EXPECT_NE(r.out.find(text), std::string::npos) << "missing: " << text;
     }

@@ -4,9 +4,12 @@
 
 #include <cctype>
 #include <iostream>
+#include <sstream>
 
 #include <CLI/CLI.hpp>
 
+#include "checked_output.h"
+#include "chart/options.h"
 #include "hygra.h"
 #include "numbers.h"
 #include "state_selection.h"
@@ -24,13 +27,12 @@ class formatter : public CLI::Formatter {
 public:
     std::string make_usage(const CLI::App* app, std::string) const override
     {
-        const std::string chart =
-            "hygra chart [--ip] [P=VALUE | ALT=VALUE] [--tdb LOW:HIGH] [--w LOW:HIGH]\n"
-            "             [--points FILE [--process]] [--output FILE]\n";
+        const std::string chart = chart_usage();
         if (app->get_parent() != nullptr)
             return "Usage: " + chart;
         return "Usage: hygra [OPTIONS] NAME=VALUE NAME=VALUE [P=VALUE | ALT=VALUE] [PROPERTY...]\n"
                "       hygra [OPTIONS] --batch FILE [P=VALUE | ALT=VALUE] [PROPERTY...]\n"
+               "       hygra [OPTIONS] --epw FILE [PROPERTY...]\n"
                "       " + chart;
     }
 };
@@ -89,20 +91,44 @@ std::string help_footer()
          format_short(constant(HYGRA_CONST_PMAX, ip)) +
          " psi); altitude -500 to 10000 m\n(-1640.42 to 32808.4 ft).\n\n";
     t += "Batch: FILE (- for standard input) is CSV whose header names two inputs and\n"
-         "optionally P or ALT; other columns pass through unchanged. Each row is written\n"
-         "back with the properties and an error column appended. A row that fails keeps\n"
-         "its place, with empty values and the reason in the error column, and the batch\n"
-         "goes on. P= or ALT= on the command line sets the pressure of a file without\n"
-         "a P or ALT column. Blank lines are skipped.\n\n";
-    t += "Chart: hygra chart writes a psychrometric chart as SVG (hygra chart --help).\n\n";
+         "optionally P or ALT; other columns pass through unchanged. A header may hold\n"
+         "more inputs when --inputs picks two, and a name may carry its unit, as in\n"
+         "TDB [degF], RH [%], P [Pa] (or set one with --unit RH=%). The units read:\n"
+         "  temperatures degC (C), degF (F), K; RH a fraction (-) or %;\n"
+         "  P bar, Pa, hPa (mbar), kPa, psi, inHg, mmHg; W kg/kg (lb/lb), g/kg, grains/lb;\n"
+         "  HM kJ/kg, J/kg, Btu/lb; SM kJ/(kg K), Btu/(lb degF); VM m3/kg, ft3/lb.\n"
+         "Each line of the file gives one row of the output: its columns, then each\n"
+         "property asked for that is not an input (\"W [kg/kg]\", \"HM [kJ/kg]\"), then a\n"
+         "note (a supersaturated state) and an error column. A row that fails keeps its\n"
+         "place, with empty values and every reason in the error column; standard error\n"
+         "counts the reasons at the end, and a run whose first 100 rows fail alike stops\n"
+         "there (--keep-going computes every row). The columns are separated by commas,\n"
+         "or by ';' or tabs when the header has no comma (--delimiter says so).\n"
+         "A quote must close on its own line. P= or ALT= on the command line sets the\n"
+         "pressure of a file without a P or ALT column. SIGINT or SIGTERM ends a batch\n"
+         "after the row being written.\n\n";
+    t += "Weather files: --epw FILE reads an EnergyPlus weather file (--batch knows one\n"
+         "by its first line too): year, month, day, hour, minute, TDB [degC], TDEW [degC],\n"
+         "RH [%] and P [Pa] of each hour, the state from TDB and TDEW unless --inputs\n"
+         "chooses (TDB,RH for example); a value the file marks missing (99.9, 999,\n"
+         "999999) leaves the row empty with the reason.\n\n";
+    t += "Enthalpy datum: enthalpy and entropy are zero for dry air at 0 degC (32 degF)\n"
+         "and 1 atm and for liquid water at 0.01 degC, in both unit systems; with --ip,\n"
+         "--ip-datum=0F puts dry air's zero at 0 degF instead, as inch-pound charts do\n"
+         "(HM, HA, SM and SA, given or shown).\n\n";
+    t += "Chart: hygra chart writes a psychrometric chart as SVG, PNG or PDF (hygra chart\n"
+         "--help).\n\n";
     t += "Exit status: 0 when everything was computed; 1 when a state, a property or a\n"
-         "batch row failed; 2 when the command line, the batch header or a file is wrong.\n\n";
+         "batch row failed; 2 when the command line, the batch header or a file is wrong,\n"
+         "or the output cannot be written.\n\n";
     t += "Examples:\n"
          "  hygra TDB=20 RH=0.5                      all properties of 20 degC, 50 %\n"
          "  hygra W=0.008 HM=45 TDB TWB RH           three properties of another state\n"
          "  hygra --ip TDB=68 TWB=59 ALT=5280 --json inch-pound units, at 5280 ft\n"
          "  hygra --csv TDB=25 TDEW=10 P=0.9 W HM    at 0.9 bar, as CSV\n"
          "  hygra --batch rooms.csv TWB HM > out.csv\n"
+         "  hygra --batch station.csv --inputs TDB,RH --unit RH=% --unit P=hPa W HM\n"
+         "  hygra --epw weather.epw W HM TWB > hours.csv\n"
          "  printf 'TDB,RH\\n20,0.5\\n30,0.4\\n' | hygra --batch - W HM\n";
     return t;
 }
@@ -160,58 +186,6 @@ void read_words(const std::vector<std::string>& words, options& out)
     }
 }
 
-std::string chart_footer()
-{
-    return "The chart is drawn at the pressure P= in bar (psi with --ip) or at the altitude\n"
-           "ALT= in m (ft) of the standard atmosphere, by default at sea level. Dry bulb runs\n"
-           "along the bottom, humidity ratio up the right (g/kg, or grains/lb with --ip),\n"
-           "with the saturation curve, relative humidity every 10 %, and lines of constant\n"
-           "wet bulb, enthalpy and specific volume, every point a state of the library.\n"
-           "Default ranges: -10 to 50 degC and 0 to 30 g/kg (10 to 120 degF and 0 to 200\n"
-           "grains/lb), the humidity ratio scaled to the pressure and both widened to hold\n"
-           "the points of --points.\n\n"
-           "Points: FILE (- for standard input) is CSV whose header names inputs (TDB, TWB,\n"
-           "TDEW, RH, W, HM, SM, VM) and optionally a column 'label'; each row fills two of\n"
-           "the inputs, a pair that fixes a state, and leaves the others empty. The states\n"
-           "are taken at the chart's pressure.\n\n"
-           "Examples:\n"
-           "  hygra chart > chart.svg\n"
-           "  hygra chart --ip ALT=5280 --output denver.svg\n"
-           "  hygra chart --tdb 10:40 --w 0:20 --points states.csv --process > ahu.svg\n";
-}
-
-// "LOW:HIGH" as two numbers, the first below the second.
-std::pair<double, double> require_range(const std::string& option, const std::string& text)
-{
-    const std::size_t colon = text.find(':');
-    if (colon == std::string::npos)
-        throw usage_error(option + ": '" + text + "' is not a range LOW:HIGH");
-    const double low = require_number(option, text.substr(0, colon));
-    const double high = require_number(option, text.substr(colon + 1));
-    if (!(low < high))
-        throw usage_error(option + ": the low end of '" + text + "' is not below the high end");
-    return {low, high};
-}
-
-// The words after "hygra chart": only the pressure.
-void read_chart_words(const std::vector<std::string>& words, options& out)
-{
-    for (const std::string& word : words) {
-        const std::size_t eq = word.find('=');
-        std::string name = word.substr(0, eq == std::string::npos ? word.size() : eq);
-        for (char& c : name)
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        if (eq == std::string::npos || (name != "P" && name != "ALT")) {
-            throw usage_error("hygra chart takes P= or ALT= and options, not '" + word +
-                              "'; mark states with --points FILE");
-        }
-        if (out.pressure.kind != pressure_input::sea_level)
-            throw usage_error("the pressure is given twice; give one P= or one ALT=");
-        out.pressure.kind = name == "P" ? pressure_input::pressure : pressure_input::altitude;
-        out.pressure.value = require_number(name, word.substr(eq + 1));
-    }
-}
-
 }  // namespace
 
 double require_number(const std::string& name, const std::string& text)
@@ -256,74 +230,136 @@ std::optional<int> parse_arguments(int argc, char** argv, options& out)
         app.add_option("--batch", batch,
                        "compute every row of the CSV file FILE (- for standard input)")
             ->type_name("FILE");
+    std::string epw_file;
+    CLI::Option* epw_opt =
+        app.add_option("--epw", epw_file, "compute every hour of the EnergyPlus weather file FILE")
+            ->type_name("FILE");
+    std::string format;
+    CLI::Option* format_opt =
+        app.add_option("--format", format,
+                       "table, csv or json for one state; csv or json-lines for a batch")
+            ->type_name("FORMAT");
+    std::string inputs;
+    CLI::Option* inputs_opt =
+        app.add_option("--inputs", inputs, "the two columns of a batch that fix the state")
+            ->type_name("NAME,NAME");
+    std::vector<std::string> unit_words;
+    CLI::Option* unit_opt =
+        app.add_option("--unit", unit_words, "the unit of a batch column, as RH=% or P=kPa")
+            ->allow_extra_args(false)
+            ->type_name("NAME=UNIT");
+    std::string delimiter;
+    CLI::Option* delimiter_opt =
+        app.add_option("--delimiter", delimiter, "the separator of a batch's columns: , ; or tab")
+            ->type_name("C");
+    bool keep_going = false;
+    CLI::Option* keep_going_flag = app.add_flag(
+        "--keep-going", keep_going, "a batch whose first 100 rows fail alike goes on");
+    bool show_progress = false;
+    CLI::Option* progress_flag = app.add_flag(
+        "--progress", show_progress, "show a batch's progress also when stderr is no terminal");
+    std::string datum;
+    CLI::Option* datum_opt =
+        app.add_option("--ip-datum", datum,
+                       "0F: inch-pound enthalpy and entropy with dry air zero at 0 degF")
+            ->type_name("0F|0C");
     csv_flag->excludes(json_flag);
     json_flag->excludes(batch_opt);
+    epw_opt->excludes(batch_opt);
+    json_flag->excludes(epw_opt);
+    format_opt->excludes(csv_flag);
+    format_opt->excludes(json_flag);
     // Listed by the usage lines rather than in a group of their own.
     app.add_option("words", words, "inputs NAME=VALUE, P= or ALT=, and property names")
         ->group("");
 
-    CLI::App* chart =
-        app.add_subcommand("chart", "write a psychrometric chart as SVG (hygra chart --help)");
-    chart->formatter(app.get_formatter());
-    chart->footer(chart_footer());
-    chart->fallthrough();  // --ip after the word chart
-    std::string tdb_range;
-    std::string w_range;
-    std::string points;
-    std::string output;
-    bool process = false;
-    std::vector<std::string> chart_words;
-    CLI::Option* tdb_opt =
-        chart->add_option("--tdb", tdb_range, "dry-bulb range, degC (degF with --ip)")
-            ->type_name("LOW:HIGH");
-    CLI::Option* w_opt =
-        chart->add_option("--w", w_range, "humidity-ratio range, g/kg (grains/lb with --ip)")
-            ->type_name("LOW:HIGH");
-    CLI::Option* points_opt =
-        chart->add_option("--points", points, "mark the states of the CSV file FILE")
-            ->type_name("FILE");
-    chart->add_flag("--process", process, "join the points in order as a process, with arrows")
-        ->needs(points_opt);
-    CLI::Option* output_opt =
-        chart->add_option("-o,--output", output, "write the SVG to FILE, not standard output")
-            ->type_name("FILE");
-    chart->add_option("words", chart_words, "P= or ALT=")->group("");
+    const chart_command chart(app);
 
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& e) {
-        return app.exit(e);  // --help or --version, printed on standard output
+        // --help or --version, on standard output through a checked write.
+        std::ostringstream text;
+        const int status = app.exit(e, text, std::cerr);
+        write_checked(stdout, text.str());
+        return status;
     } catch (const CLI::ParseError& e) {
         std::cerr << "hygra: " << e.what() << "\nRun hygra --help for the usage.\n";
         return exit_usage;
     }
 
     out.units = ip ? HYGRA_IP : HYGRA_SI;
-    if (chart->parsed()) {
-        if (csv || json || batch_opt->count() > 0 || !words.empty()) {
+    if (chart.parsed()) {
+        if (csv || json || batch_opt->count() > 0 || epw_opt->count() > 0 ||
+            format_opt->count() > 0 || inputs_opt->count() > 0 || unit_opt->count() > 0 ||
+            datum_opt->count() > 0 || !words.empty()) {
             throw usage_error("hygra chart takes --ip, P= or ALT=, and its own options "
                               "(hygra chart --help)");
         }
-        chart_options c;
-        if (tdb_opt->count() > 0)
-            c.tdb = require_range("--tdb", tdb_range);
-        if (w_opt->count() > 0) {
-            c.w = require_range("--w", w_range);
-            if (c.w->first < 0.0)
-                throw usage_error("--w: a humidity ratio cannot be negative");
-        }
-        if (points_opt->count() > 0)
-            c.points = points;
-        c.process = process;
-        if (output_opt->count() > 0)
-            c.output = output;
-        out.chart = c;
-        read_chart_words(chart_words, out);
+        chart.read(out);
         return std::nullopt;
     }
     out.format = json ? output_format::json : csv ? output_format::csv : output_format::table;
     if (batch_opt->count() > 0)
         out.batch = batch;
+    if (epw_opt->count() > 0) {
+        out.batch = epw_file;
+        out.epw = true;
+    }
+    if (format_opt->count() > 0) {
+        if (format == "table")
+            out.format = output_format::table;
+        else if (format == "csv")
+            out.format = output_format::csv;
+        else if (format == "json")
+            out.format = output_format::json;
+        else if (format == "json-lines")
+            out.batch_format = batch_output::json_lines;
+        else
+            throw usage_error("--format: '" + format +
+                              "' is none of table, csv, json (one state), csv, json-lines (batch)");
+        if (out.batch && format != "csv" && format != "json-lines")
+            throw usage_error("--format " + format + ": a batch writes csv or json-lines");
+        if (!out.batch && format == "json-lines")
+            throw usage_error("--format json-lines is for a batch; one state is written with --format json");
+    }
+    const bool batch_only = inputs_opt->count() > 0 || unit_opt->count() > 0 ||
+                            delimiter_opt->count() > 0 || keep_going_flag->count() > 0 ||
+                            progress_flag->count() > 0;
+    if (batch_only && !out.batch) {
+        throw usage_error("--inputs, --unit, --delimiter, --keep-going and --progress are for a "
+                          "batch (--batch FILE or --epw FILE)");
+    }
+    if (inputs_opt->count() > 0) {
+        std::size_t start = 0;
+        for (std::size_t comma = inputs.find(','); ; comma = inputs.find(',', start)) {
+            out.batch_inputs.push_back(inputs.substr(start, comma == std::string::npos ? comma : comma - start));
+            if (comma == std::string::npos)
+                break;
+            start = comma + 1;
+        }
+    }
+    for (const std::string& word : unit_words) {
+        const std::size_t eq = word.find('=');
+        if (eq == std::string::npos || eq == 0 || eq + 1 == word.size())
+            throw usage_error("--unit: '" + word + "' is not NAME=UNIT, as in --unit RH=%");
+        out.unit_overrides.emplace_back(word.substr(0, eq), word.substr(eq + 1));
+    }
+    if (delimiter_opt->count() > 0) {
+        if (delimiter == "," || delimiter == ";" || delimiter == "|")
+            out.delimiter = delimiter[0];
+        else if (delimiter == "tab" || delimiter == "\\t" || delimiter == "\t")
+            out.delimiter = '\t';
+        else
+            throw usage_error("--delimiter: '" + delimiter + "' is not one of , ; | or tab");
+    }
+    out.keep_going = keep_going;
+    out.progress = show_progress;
+    if (datum_opt->count() > 0) {
+        out.datum = read_datum(datum);
+        if (out.datum == enthalpy_datum::zero_f && !ip)
+            throw usage_error("--ip-datum=0F is for inch-pound values; add --ip");
+    }
     read_words(words, out);
     return std::nullopt;
 }

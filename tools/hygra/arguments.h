@@ -9,7 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "chart/options.h"
 #include "evaluation.h"
+#include "ip_datum.h"
 
 namespace hygra::tool {
 
@@ -28,14 +30,8 @@ public:
 
 enum class output_format { table, csv, json };
 
-// hygra chart: the ranges of the axes, states to mark, and where to write.
-struct chart_options {
-    std::optional<std::pair<double, double>> tdb;  // --tdb LOW:HIGH, degC or degF
-    std::optional<std::pair<double, double>> w;    // --w LOW:HIGH, g/kg or grains/lb
-    std::optional<std::string> points;             // --points FILE, "-" for standard input
-    bool process = false;                          // --process: join the points in order
-    std::optional<std::string> output;             // --output FILE, else standard output
-};
+// What a batch writes: CSV, or one JSON object per row.
+enum class batch_output { csv, json_lines };
 
 struct options {
     int units = 0;  // HYGRA_SI, or HYGRA_IP with --ip
@@ -45,6 +41,16 @@ struct options {
     pressure_input pressure;           // P= or ALT=, else sea level
     std::vector<int> properties;       // codes to show, in order; all 46 by default
     std::optional<chart_options> chart;  // set by the chart subcommand
+
+    // The batch and weather files.
+    bool epw = false;                       // --epw: `batch` is an EnergyPlus weather file
+    batch_output batch_format = batch_output::csv;  // --format csv or json-lines
+    std::vector<std::string> batch_inputs;  // --inputs NAME,NAME
+    std::vector<std::pair<std::string, std::string>> unit_overrides;  // --unit NAME=UNIT
+    char delimiter = 0;                     // --delimiter; 0 to take it from the header
+    bool keep_going = false;                // --keep-going: no early stop
+    bool progress = false;                  // --progress: also when stderr is no terminal
+    enthalpy_datum datum = enthalpy_datum::zero_c;  // --ip-datum
 };
 
 // Reads the command line into `out`. Returns an exit status when the program

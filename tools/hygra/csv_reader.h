@@ -11,7 +11,9 @@
 namespace hygra::tool {
 
 // Reads CSV from `in` and calls `on_row` with the fields of each row, quotes
-// removed; blank lines give no row. The vector is the reader's and is cleared
+// removed; blank lines give no row, and a line that is not a whole row (a
+// quote not closed on its line, a field or line over the bounds) is a
+// usage_error naming the line. The vector is the reader's and is cleared
 // after the call (its capacity is kept, so rows cost no allocation). An
 // exception thrown by `on_row` stops the reading and leaves read_csv_rows.
 // Input that is not CSV, or cannot be read, is a usage_error naming `what`

@@ -81,7 +81,8 @@ std::string format_csv(const evaluation& e, int units)
     return out;
 }
 
-std::string format_json(const evaluation& e, const state_request& request)
+std::string format_json(const evaluation& e, const state_request& request,
+                        const std::string& datum)
 {
     using json = nlohmann::ordered_json;
     json doc;
@@ -112,6 +113,7 @@ std::string format_json(const evaluation& e, const state_request& request)
         properties[hygra_property_name(v.code)] = p;
     }
     doc["properties"] = properties;
+    doc["enthalpy_datum"] = datum;
     return doc.dump(2) + "\n";
 }
 

@@ -21,7 +21,9 @@ std::string format_csv(const evaluation& e, int units);
 // An object with the state type, the unit system, the inputs (with P, and ALT
 // when given) and the properties by name, each with value (null where there is
 // none, then with an "error"), unit and meaning.
-std::string format_json(const evaluation& e, const state_request& request);
+// `datum` says where enthalpy and entropy are zero ("enthalpy_datum").
+std::string format_json(const evaluation& e, const state_request& request,
+                        const std::string& datum);
 
 // One CSV field: as it is, or quoted (with quotes doubled) when it holds a
 // comma, a quote, a line end, or blanks at either end that a reader would trim.

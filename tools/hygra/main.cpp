@@ -1,14 +1,20 @@
 // hygra: the properties of moist air from the command line, one state or a
 // CSV batch of them, through the library's public C interface.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <iostream>
 
 #include "arguments.h"
-#include "batch.h"
-#include "chart.h"
+#include "batch/batch.h"
+#include "chart/chart.h"
+#include "checked_output.h"
+#include "fit_range_note.h"
 #include "formatting.h"
 #include "hygra.h"
+#include "ip_datum.h"
+#include "supersaturation.h"
 
 namespace hygra::tool {
 namespace {
@@ -29,23 +35,36 @@ int run_single(const options& opts)
                               : std::to_string(opts.inputs.size()) + " inputs given (" + names +
                                     "); a state takes two");
     }
-    const state_request request{opts.inputs[0], opts.inputs[1],
-                                require_pair(opts.inputs[0].code, opts.inputs[1].code),
-                                opts.pressure, opts.units};
-    const evaluation e = evaluate(request, opts.properties);
+    const state_request given{opts.inputs[0], opts.inputs[1],
+                              require_pair(opts.inputs[0].code, opts.inputs[1].code),
+                              opts.pressure, opts.units};
+    // HM or SM given on the 0 degF datum are moved to the library's.
+    state_request request = given;
+    request.a.value = to_library_datum(opts.datum, request.a.code, request.a.value, opts.units);
+    request.b.value = to_library_datum(opts.datum, request.b.code, request.b.value, opts.units);
+    evaluation e = evaluate(request, opts.properties);
     if (!e.state_ok) {
         std::cerr << "hygra: " << e.state_error << "\n";
         return exit_failed;
+    }
+    for (property_value& v : e.values) {
+        if (v.result == HYGRA_OK)
+            v.value = from_library_datum(opts.datum, v.code, v.value, opts.units);
     }
     std::string text;
     switch (opts.format) {
     case output_format::table: text = format_table(e, opts.units); break;
     case output_format::csv: text = format_csv(e, opts.units); break;
-    case output_format::json: text = format_json(e, request); break;
+    case output_format::json:
+        text = format_json(e, given, datum_text(opts.datum, opts.units));
+        break;
     }
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    if (std::fflush(stdout) != 0)
-        throw usage_error("the output could not be written");
+    write_checked(stdout, text);
+    flush_checked(stdout);
+    if (const std::string note = supersaturation_note(request, e.pressure); !note.empty())
+        std::cerr << "hygra: note: the state is " << note << "\n";
+    if (const std::string note = fit_range_note(request, e); !note.empty())
+        std::cerr << "hygra: " << note << "\n";
     if (!e.complete()) {
         std::cerr << "hygra: " << e.property_errors() << "\n";
         return exit_failed;
@@ -66,16 +85,19 @@ int run(int argc, char** argv)
         throw usage_error("with --batch the inputs come from the header of the file, not from "
                           "the command line");
     }
+    const char* what = opts.epw ? "the weather file" : "the batch input";
     if (*opts.batch == "-")
-        return run_batch(opts, stdin, stdout);
+        return run_batch(opts, stdin, what, stdout);
     std::FILE* in = std::fopen(opts.batch->c_str(), "rb");
-    if (in == nullptr)
-        throw usage_error("cannot open '" + *opts.batch + "' for reading");
+    if (in == nullptr) {
+        throw usage_error("cannot open '" + *opts.batch + "' for reading: " +
+                          std::strerror(errno));
+    }
     struct closer {
         std::FILE* f;
         ~closer() { std::fclose(f); }
     } close_in{in};
-    return run_batch(opts, in, stdout);
+    return run_batch(opts, in, "'" + *opts.batch + "'", stdout);
 }
 
 }  // namespace
@@ -84,7 +106,12 @@ int run(int argc, char** argv)
 int main(int argc, char** argv)
 {
     try {
-        return hygra::tool::run(argc, argv);
+        const int status = hygra::tool::run(argc, argv);
+        hygra::tool::close_standard_output();
+        return status;
+    } catch (const hygra::tool::output_error& e) {
+        std::cerr << "hygra: " << e.what() << "\n";
+        return hygra::tool::exit_usage;
     } catch (const hygra::tool::usage_error& e) {
         std::cerr << "hygra: " << e.what() << "\n";
         return hygra::tool::exit_usage;

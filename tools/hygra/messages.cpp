@@ -61,32 +61,44 @@ std::string outside(int code, double value, double low, double high, int units)
     return named_value(code, value, units) + " is outside the range of the formulation, " + range;
 }
 
-// The input or the pressure that lies outside the model's range, as a
-// sentence, or an empty string when the inputs do not show which one it is.
-std::string input_out_of_range(const state_request& r, double pressure)
+}  // namespace
+
+std::vector<input_fault> inputs_out_of_range(const state_request& r, double pressure)
 {
+    std::vector<input_fault> faults;
     const int units = r.units;
     const double tmin = model_constant(HYGRA_CONST_TMIN, units);
     const double tmax = model_constant(HYGRA_CONST_TMAX, units);
     for (const given_input& in : {r.a, r.b}) {
         if (is_temperature(in.code)) {
             if (std::string s = outside(in.code, in.value, tmin, tmax, units); !s.empty())
-                return s;
+                faults.push_back({in.code, s});
         }
     }
     const double pmin = model_constant(HYGRA_CONST_PMIN, units);
     const double pmax = model_constant(HYGRA_CONST_PMAX, units);
     if (std::string s = outside(HYGRA_P, pressure, pmin, pmax, units); !s.empty())
-        return s;
+        faults.push_back({HYGRA_P, s});
     for (const given_input& in : {r.a, r.b}) {
         if (in.code == HYGRA_RH && (in.value < 0.0 || in.value > 1.0)) {
-            return named_value(in.code, in.value, units) +
-                   " is outside 0 to 1 (relative humidity is a fraction, not per cent)";
+            faults.push_back({in.code, named_value(in.code, in.value, units) +
+                                           " is outside 0 to 1 (relative humidity is a "
+                                           "fraction, not per cent)"});
         }
         if (in.code == HYGRA_W && in.value < 0.0)
-            return named_value(in.code, in.value, units) + " is negative";
+            faults.push_back({in.code, named_value(in.code, in.value, units) + " is negative"});
     }
-    return {};
+    return faults;
+}
+
+namespace {
+
+// The input or the pressure that lies outside the model's range, as a
+// sentence, or an empty string when the inputs do not show which one it is.
+std::string input_out_of_range(const state_request& r, double pressure)
+{
+    const std::vector<input_fault> faults = inputs_out_of_range(r, pressure);
+    return faults.empty() ? std::string() : faults.front().text;
 }
 
 std::string model_range(int units)

@@ -4,6 +4,7 @@
 #define HYGRA_TOOL_MESSAGES_H
 
 #include <string>
+#include <vector>
 
 namespace hygra::tool {
 
@@ -28,6 +29,18 @@ struct failure_context {
 // For an input outside the model's range it names the input and the range
 // where the inputs show which one it is.
 std::string describe_failure(int result_code, const failure_context& context);
+
+// An input, or the pressure (HYGRA_P), outside the model's range, as a sentence
+// ("TDB = 400 degC is outside the range of the formulation, -100 to 372 degC").
+struct input_fault {
+    int code;
+    std::string text;
+};
+
+// Every input of a state, and its pressure (bar or psi), that the inputs show
+// to lie outside the model's range, in the order dry-bulb and other
+// temperatures, pressure, relative humidity and humidity ratio.
+std::vector<input_fault> inputs_out_of_range(const state_request& request, double pressure);
 
 }  // namespace hygra::tool
 

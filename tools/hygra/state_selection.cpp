@@ -1,4 +1,4 @@
-// The nineteen pairs of inputs and their state types, as the library numbers
+// The thirty pairs of inputs and their state types, as the library numbers
 // them; names resolved through the library's own table of property names.
 #include "state_selection.h"
 
@@ -29,6 +29,12 @@ constexpr pair_entry pairs[HYGRA_STATE_TYPE_COUNT] = {
     {HYGRA_RH_TDRY, HYGRA_RH, HYGRA_TDB},    {HYGRA_RH_W, HYGRA_RH, HYGRA_W},
     {HYGRA_RH_H, HYGRA_RH, HYGRA_HM},        {HYGRA_RH_S, HYGRA_RH, HYGRA_SM},
     {HYGRA_RH_V, HYGRA_RH, HYGRA_VM},
+    {HYGRA_TDEW_TWET, HYGRA_TDEW, HYGRA_TWB}, {HYGRA_TDEW_RH, HYGRA_TDEW, HYGRA_RH},
+    {HYGRA_TDEW_H, HYGRA_TDEW, HYGRA_HM},    {HYGRA_TDEW_S, HYGRA_TDEW, HYGRA_SM},
+    {HYGRA_TDEW_V, HYGRA_TDEW, HYGRA_VM},    {HYGRA_TWET_H, HYGRA_TWB, HYGRA_HM},
+    {HYGRA_TWET_S, HYGRA_TWB, HYGRA_SM},     {HYGRA_TWET_V, HYGRA_TWB, HYGRA_VM},
+    {HYGRA_H_S, HYGRA_HM, HYGRA_SM},         {HYGRA_H_V, HYGRA_HM, HYGRA_VM},
+    {HYGRA_S_V, HYGRA_SM, HYGRA_VM},
 };
 
 constexpr int inputs[] = {HYGRA_TDB, HYGRA_TWB, HYGRA_TDEW, HYGRA_RH,
@@ -81,10 +87,10 @@ std::string input_names()
 
 std::string pairs_text()
 {
-    // The pairs grouped by the input they share: TDB, W and RH each pair with
-    // the others that appear beside them.
+    // The pairs grouped by their first input, each with the others that
+    // appear beside it.
     std::string out;
-    for (int lead : {HYGRA_TDB, HYGRA_W, HYGRA_RH}) {
+    for (int lead : {HYGRA_TDB, HYGRA_W, HYGRA_RH, HYGRA_TDEW, HYGRA_TWB, HYGRA_HM, HYGRA_SM}) {
         std::string partners[HYGRA_STATE_TYPE_COUNT];
         std::size_t n = 0;
         for (const pair_entry& p : pairs) {

@@ -27,7 +27,7 @@ std::string pairs_text();
 // user gave them. Where both orders are state types (TDB and W, TDB and RH, W
 // and RH) the given order chooses; otherwise either order gives the one type.
 struct state_choice {
-    int type;      // HYGRA_TDRY_TWET ... HYGRA_RH_V
+    int type;      // HYGRA_TDRY_TWET ... HYGRA_S_V
     bool swapped;  // the second input given is the state type's first input
 };
 std::optional<state_choice> choose_state(int first_given, int second_given);

@@ -1,7 +1,7 @@
 // Label placement by trial: a fixed order of candidate positions, so the same
 // chart always gets the same labels, and a test of each turned box against
 // the boxes taken and against every segment of every curve nearby.
-#include "chart_labels.h"
+#include "chart/labels.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,19 +16,20 @@ namespace {
 // other labels.
 constexpr double own_curve_clearance = 1.0;
 constexpr double other_curve_clearance = 3.5;
-constexpr double label_clearance = 5.0;
+// The side of a cell of the indexes, in pixels: about a label's height.
+constexpr double cell_size = 24.0;
 // Distance of a label from its anchor on the curve.
 constexpr double anchor_gap = 3.0;
 constexpr double half_turn = 3.14159265358979323846;  // radians
 
-box bounds_of(const polyline& curve)
+box bounds_of_points(const point* first, std::size_t n)
 {
-    box b{curve.front().x, curve.front().y, curve.front().x, curve.front().y};
-    for (const point& p : curve) {
-        b.left = std::min(b.left, p.x);
-        b.right = std::max(b.right, p.x);
-        b.top = std::min(b.top, p.y);
-        b.bottom = std::max(b.bottom, p.y);
+    box b{first->x, first->y, first->x, first->y};
+    for (std::size_t i = 1; i < n; ++i) {
+        b.left = std::min(b.left, first[i].x);
+        b.right = std::max(b.right, first[i].x);
+        b.top = std::min(b.top, first[i].y);
+        b.bottom = std::max(b.bottom, first[i].y);
     }
     return b;
 }
@@ -187,40 +188,108 @@ bool label_box::inside(const box& area) const
     return true;
 }
 
+cell_index::cell_index(box area, double cell)
+    : area_(area),
+      cell_(cell),
+      columns_(std::max(1, static_cast<int>(std::ceil((area.right - area.left) / cell)))),
+      rows_(std::max(1, static_cast<int>(std::ceil((area.bottom - area.top) / cell)))),
+      cells_(static_cast<std::size_t>(columns_ * rows_))
+{
+}
+
+void cell_index::cells_of(const box& b, int& x0, int& y0, int& x1, int& y1) const
+{
+    auto column = [&](double x) {
+        const double c = std::floor((x - area_.left) / cell_);
+        return static_cast<int>(std::clamp(c, 0.0, static_cast<double>(columns_ - 1)));
+    };
+    auto row = [&](double y) {
+        const double r = std::floor((y - area_.top) / cell_);
+        return static_cast<int>(std::clamp(r, 0.0, static_cast<double>(rows_ - 1)));
+    };
+    x0 = column(b.left);
+    x1 = column(b.right);
+    y0 = row(b.top);
+    y1 = row(b.bottom);
+}
+
+void cell_index::insert(const box& bounds, std::uint32_t id)
+{
+    int x0, y0, x1, y1;
+    cells_of(bounds, x0, y0, x1, y1);
+    for (int y = y0; y <= y1; ++y) {
+        for (int x = x0; x <= x1; ++x)
+            cells_[static_cast<std::size_t>(y * columns_ + x)].push_back(id);
+    }
+}
+
+box bounds_of(const label_box& b)
+{
+    const std::array<point, 4> c = b.corners();
+    return bounds_of_points(c.data(), c.size());
+}
+
+label_placer::label_placer(box area)
+    : area_(area), segment_cells_(area, cell_size), taken_cells_(area, cell_size)
+{
+}
+
 std::size_t label_placer::add_curve(const polyline& curve, int family)
 {
-    curves_.push_back({curve, curve.empty() ? box{0, 0, 0, 0} : bounds_of(curve), family});
-    return curves_.size() - 1;
+    const auto id = static_cast<std::uint32_t>(curves_.size());
+    curves_.push_back({curve, family});
+    // A single point is a segment from itself to itself.
+    const std::size_t n = curve.size() == 1 ? 1 : curve.size() - (curve.empty() ? 0 : 1);
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto ref = static_cast<std::uint32_t>(segments_.size());
+        segments_.push_back({id, static_cast<std::uint32_t>(i)});
+        segment_cells_.insert(bounds_of_points(&curve[i], curve.size() == 1 ? 1 : 2), ref);
+    }
+    return id;
+}
+
+void label_placer::take(const label_box& b)
+{
+    taken_cells_.insert(bounds_of(b.inflated(label_clearance)),
+                        static_cast<std::uint32_t>(taken_.size()));
+    taken_.push_back(b);
+}
+
+bool label_placer::apart_from_taken(const label_box& b) const
+{
+    const label_box spaced = b.inflated(label_clearance);
+    if (meets_marks(bounds_of(spaced)))
+        return false;
+    bool apart = true;
+    taken_cells_.visit(bounds_of(spaced), [&](std::uint32_t id) {
+        apart = apart && !spaced.overlaps(taken_[id]);
+    });
+    return apart;
 }
 
 bool label_placer::is_free(const label_box& b, std::optional<std::size_t> own,
                            strictness s) const
 {
-    if (!b.inside(area_))
+    if (!b.inside(area_) || !apart_from_taken(b))
         return false;
-    const label_box spaced = b.inflated(label_clearance);
-    for (const label_box& t : taken_) {
-        if (spaced.overlaps(t))
-            return false;
-    }
     const int own_family = own ? curves_[*own].family : always_avoided;
     const label_box near_own = b.inflated(own_curve_clearance);
     const label_box near_other = b.inflated(other_curve_clearance);
-    const double reach = near_other.half_width + near_other.half_height;  // holds the box
-    const box around{b.centre.x - reach, b.centre.y - reach, b.centre.x + reach,
-                     b.centre.y + reach};
-    for (std::size_t i = 0; i < curves_.size(); ++i) {
-        const curve_entry& c = curves_[i];
+    bool free = true;
+    segment_cells_.visit(bounds_of(near_other), [&](std::uint32_t ref) {
+        if (!free)
+            return;
+        const segment_ref& r = segments_[ref];
+        const curve_entry& c = curves_[r.curve];
         if (s == strictness::own_family && c.family != own_family &&
             c.family != always_avoided)
-            continue;
-        if (c.points.empty() || c.bounds.right < around.left || c.bounds.left > around.right ||
-            c.bounds.bottom < around.top || c.bounds.top > around.bottom)
-            continue;
-        if ((own && *own == i ? near_own : near_other).meets(c.points))
-            return false;
-    }
-    return true;
+            return;
+        const point a = c.points[r.index];
+        const point e = c.points.size() == 1 ? a : c.points[r.index + 1];
+        if ((own && *own == r.curve ? near_own : near_other).meets_segment(a, e))
+            free = false;
+    });
+    return free;
 }
 
 std::optional<label_box> label_placer::place_along(std::size_t own,
@@ -300,7 +369,7 @@ std::optional<label_box> label_placer::place_along(std::size_t own,
     candidates.insert(candidates.end(), then.begin(), then.end());
     for (const label_box& b : candidates) {
         if (is_free(b, own, strictness::every_curve)) {
-            taken_.push_back(b);
+            take(b);
             return b;
         }
     }
@@ -318,21 +387,27 @@ std::optional<label_box> label_placer::place_along(std::size_t own,
         }
     }
     if (best)
-        taken_.push_back(*best);
+        take(*best);
     return best;
 }
 
 std::size_t label_placer::curves_met(const label_box& b) const
 {
-    std::size_t n = 0;
-    for (const curve_entry& c : curves_) {
-        if (b.meets(c.points))
-            ++n;
-    }
-    return n;
+    std::vector<std::uint32_t> met;
+    segment_cells_.visit(bounds_of(b), [&](std::uint32_t ref) {
+        const segment_ref& r = segments_[ref];
+        const curve_entry& c = curves_[r.curve];
+        const point a = c.points[r.index];
+        const point e = c.points.size() == 1 ? a : c.points[r.index + 1];
+        if (b.meets_segment(a, e))
+            met.push_back(r.curve);
+    });
+    std::sort(met.begin(), met.end());
+    return static_cast<std::size_t>(std::unique(met.begin(), met.end()) - met.begin());
 }
 
-label_box label_placer::place_at(point at, double radius, double width, double height)
+std::optional<label_box> label_placer::place_at(point at, double radius, double width,
+                                                double height)
 {
     // Eight directions from the mark, above and to the right first, at three
     // distances.
@@ -353,30 +428,83 @@ label_box label_placer::place_at(point at, double radius, double width, double h
         for (strictness s : {strictness::every_curve, strictness::own_family}) {
             for (std::size_t i = nearer; i < candidates.size(); ++i) {
                 if (is_free(candidates[i], std::nullopt, s)) {
-                    taken_.push_back(candidates[i]);
+                    take(candidates[i]);
                     return candidates[i];
                 }
             }
         }
     }
     // Nowhere clear of the saturation curve and the process: clear of the
-    // other labels, across the fewest curves.
-    const label_box* best = &candidates.front();
+    // other labels, across the fewest curves; or nowhere.
+    const label_box* best = nullptr;
     std::size_t fewest = curves_.size() + 1;
     for (const label_box& b : candidates) {
         if (!b.inside(area_))
             continue;
-        bool apart = true;
-        for (const label_box& t : taken_)
-            apart = apart && !b.inflated(label_clearance).overlaps(t);
+        if (!apart_from_taken(b))
+            continue;
         const std::size_t n = curves_met(b);
-        if (apart && n < fewest) {
+        if (n < fewest) {
             fewest = n;
             best = &b;
         }
     }
-    taken_.push_back(*best);
-    return *best;
+    if (best == nullptr)
+        return std::nullopt;
+    const label_box chosen = *best;
+    take(chosen);
+    return chosen;
+}
+
+void label_placer::take_marks(const std::vector<point>& centres, double radius)
+{
+    const int columns = static_cast<int>(std::ceil(area_.right - area_.left)) + 1;
+    const int rows = static_cast<int>(std::ceil(area_.bottom - area_.top)) + 1;
+    std::vector<unsigned char> covered(static_cast<std::size_t>(columns * rows), 0);
+    for (const point& c : centres) {
+        const int x0 = std::max(0, static_cast<int>(std::floor(c.x - radius - area_.left)));
+        const int x1 = std::min(columns - 1, static_cast<int>(std::ceil(c.x + radius - area_.left)));
+        const int y0 = std::max(0, static_cast<int>(std::floor(c.y - radius - area_.top)));
+        const int y1 = std::min(rows - 1, static_cast<int>(std::ceil(c.y + radius - area_.top)));
+        for (int y = y0; y <= y1; ++y) {
+            for (int x = x0; x <= x1; ++x)
+                covered[static_cast<std::size_t>(y * columns + x)] = 1;
+        }
+    }
+    // Sums over the rectangles from the area's top left corner: a count over
+    // any rectangle is four look-ups.
+    mark_columns_ = columns + 1;
+    mark_rows_ = rows + 1;
+    mark_sums_.assign(static_cast<std::size_t>(mark_columns_ * mark_rows_), 0);
+    for (int y = 0; y < rows; ++y) {
+        std::uint32_t row_sum = 0;
+        for (int x = 0; x < columns; ++x) {
+            row_sum += covered[static_cast<std::size_t>(y * columns + x)];
+            mark_sums_[static_cast<std::size_t>((y + 1) * mark_columns_ + x + 1)] =
+                mark_sums_[static_cast<std::size_t>(y * mark_columns_ + x + 1)] + row_sum;
+        }
+    }
+}
+
+bool label_placer::meets_marks(const box& b) const
+{
+    if (mark_sums_.empty())
+        return false;
+    auto column = [&](double x) {
+        return std::clamp(static_cast<int>(std::floor(x - area_.left)), 0, mark_columns_ - 1);
+    };
+    auto row = [&](double y) {
+        return std::clamp(static_cast<int>(std::floor(y - area_.top)), 0, mark_rows_ - 1);
+    };
+    // The pixels x0 to x1 - 1 and y0 to y1 - 1, those the box touches.
+    const int x0 = column(b.left);
+    const int x1 = std::min(column(b.right) + 1, mark_columns_ - 1);
+    const int y0 = row(b.top);
+    const int y1 = std::min(row(b.bottom) + 1, mark_rows_ - 1);
+    auto at = [&](int x, int y) {
+        return mark_sums_[static_cast<std::size_t>(y * mark_columns_ + x)];
+    };
+    return at(x1, y1) - at(x0, y1) - at(x1, y0) + at(x0, y0) > 0;
 }
 
 std::vector<double> fractions_around(double first, double step)

@@ -1,11 +1,12 @@
 // Rows of a points file through the tool's own pieces: the CSV reader of the
 // batch, the pair table, the number reader and the evaluation with its
 // sentences for failures.
-#include "chart_points.h"
+#include "chart/points.h"
 
 #include <cctype>
 
 #include "arguments.h"
+#include "chart/clean_text.h"
 #include "csv_reader.h"
 #include "hygra.h"
 #include "numbers.h"
@@ -24,8 +25,9 @@ std::string upper_case(std::string s)
 
 class points_file {
 public:
-    points_file(const std::string& what, const pressure_input& pressure, int units)
-        : what_(what), pressure_(pressure), units_(units)
+    points_file(const std::string& what, const pressure_input& pressure, int units,
+                const point_columns& wanted)
+        : what_(what), pressure_(pressure), units_(units), wanted_(wanted)
     {
     }
 
@@ -64,6 +66,14 @@ private:
                 label_column_ = i;
                 continue;
             }
+            if (name == "PROCESS") {
+                process_column_ = i;
+                continue;
+            }
+            if (wanted_.shade && name == upper_case(*wanted_.shade)) {
+                shade_column_ = i;
+                continue;
+            }
             const std::optional<int> code = find_property(name);
             if (!code || !is_input(*code))
                 continue;
@@ -77,6 +87,10 @@ private:
             throw usage_error(what_ + " must have a header naming two or more inputs of " +
                               input_names() + " (and optionally a column 'label')");
         }
+        if (wanted_.shade && shade_column_ == npos) {
+            throw usage_error(what_ + " has no column '" + *wanted_.shade +
+                              "' to colour the states by");
+        }
         inputs_ = inputs;
         columns_ = fields;
     }
@@ -86,8 +100,9 @@ private:
         ++rows_;
         std::string label;
         if (label_column_ != npos)
-            label = label_column_ < fields.size() ? fields[label_column_] : std::string();
-        else
+            label = label_column_ < fields.size() ? clean_text(fields[label_column_])
+                                                  : std::string();
+        else if (wanted_.number_unlabelled)
             label = std::to_string(rows_);
         const std::string row = "row " + std::to_string(rows_) +
                                 (label_column_ != npos && !label.empty() ? " (" + label + ")" : "");
@@ -141,7 +156,18 @@ private:
             fail(row, e.property_errors());
             return;
         }
-        result_.states.push_back({label, e.values[0].value, e.values[1].value});
+        marked_state state{label, e.values[0].value, e.values[1].value, {}, NAN};
+        if (process_column_ != npos && process_column_ < fields.size())
+            state.process = clean_text(fields[process_column_]);
+        if (shade_column_ != npos) {
+            const std::string text =
+                shade_column_ < fields.size() ? fields[shade_column_] : std::string();
+            if (parse_number(text, state.shade) != number_status::ok) {
+                fail(row, *wanted_.shade + ": '" + text + "' is not a number to colour by");
+                return;
+            }
+        }
+        result_.states.push_back(std::move(state));
     }
 
     void fail(const std::string& row, const std::string& why)
@@ -156,7 +182,10 @@ private:
     int units_;
     std::vector<std::string> columns_;  // the header
     std::vector<input_column> inputs_;
+    point_columns wanted_;
     std::size_t label_column_ = npos;
+    std::size_t process_column_ = npos;
+    std::size_t shade_column_ = npos;
     std::size_t rows_ = 0;
     points_read result_;
 };
@@ -164,9 +193,9 @@ private:
 }  // namespace
 
 points_read read_points(std::FILE* in, const std::string& what, const pressure_input& pressure,
-                        int units)
+                        int units, const point_columns& columns)
 {
-    points_file file(what, pressure, units);
+    points_file file(what, pressure, units, columns);
     read_csv_rows(in, what, [&file](std::vector<std::string>& fields) { file.on_row(fields); });
     if (!file.header_read()) {
         throw usage_error(what + " is empty; it needs a header line naming the inputs of its "

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "chart_labels.h"
+#include "chart/labels.h"
 
 typedef struct _xmlBuffer xmlBuffer;
 typedef struct _xmlTextWriter xmlTextWriter;

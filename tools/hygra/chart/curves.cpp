@@ -1,7 +1,7 @@
 // Each curve is a run of states of one input pair, sampled evenly in dry bulb
 // between two ends that the library finds itself; nothing is interpolated, so
 // every vertex of the chart is a state of the model.
-#include "chart_curves.h"
+#include "chart/curves.h"
 
 #include <algorithm>
 

@@ -1,6 +1,9 @@
 // svg_writer over a libxml2 memory buffer, indented for people who read the
-// file; element and attribute names are ASCII, content is UTF-8.
-#include "chart_svg.h"
+// file; element and attribute names are ASCII, content is UTF-8 made valid by
+// clean_text, whatever the file or the command line gave.
+#include "chart/svg_writer.h"
+
+#include "chart/clean_text.h"
 
 #include <libxml/xmlwriter.h>
 
@@ -66,12 +69,12 @@ void svg_writer::open(const char* element)
 
 void svg_writer::attribute(const char* name, const std::string& value)
 {
-    check(xmlTextWriterWriteAttribute(writer_, xml(name), xml(value.c_str())), name);
+    check(xmlTextWriterWriteAttribute(writer_, xml(name), xml(clean_text(value).c_str())), name);
 }
 
 void svg_writer::text(const std::string& content)
 {
-    check(xmlTextWriterWriteString(writer_, xml(content.c_str())), "text");
+    check(xmlTextWriterWriteString(writer_, xml(clean_text(content).c_str())), "text");
 }
 
 void svg_writer::close() { check(xmlTextWriterEndElement(writer_), "end of an element"); }

@@ -1,0 +1,179 @@
+// Hostile and careless input to a batch: every line of the input gives one
+// row of the output (rows in = rows out), every fault of a row is reported,
+// the reasons are counted with a hint at the unit, and a run whose first rows
+// all fail alike stops early.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "csv_text.h"
+#include "tool_process.h"
+
+namespace hygra::tool_test {
+namespace {
+
+std::size_t lines_in(const std::string& text)
+{
+    std::size_t n = 0;
+    for (char c : text)
+        n += c == '\n';
+    return n + (!text.empty() && text.back() != '\n');
+}
+
+TEST(BatchInputFaults, EveryLineOfAMalformedFileGivesOneRowNamingItsFault)
+{
+    const std::string big(1000000, 'x');
+    struct row {
+        const char* what;
+        std::string input;
+        std::size_t bad_row;  // the output row (from 1) whose error is checked
+        std::string error;
+    };
+    const row table[] = {
+        {"a stray quote", "id,TDB,RH,note\n1,20,0.5,\"oops\n2,21,0.5,x\n3,22,0.5,y\n", 1,
+         "a quote opened in column 4 is not closed by the end of the line"},
+        {"a quote inside a field", "id,TDB,RH\n1,20,0.5\nab\"c,21,0.5\n", 0, ""},
+        {"NUL bytes", std::string("TDB,RH\n20,0.5\n2\0" "1,0.5\n22,0.5\n", 26), 2,
+         "TDB: '2\\x001' is not a number"},
+        {"a 1 MB field", "TDB,RH,note\n20,0.5,a\n21,0.5," + big + "\n22,0.5,b\n", 2,
+         "column 3 holds a field of 1000000 bytes, over the limit of 65536"},
+        {"a line over 1 MiB", "TDB,RH\n20,0.5\n" + big + big + "\n22,0.5\n", 2,
+         "the line is longer than 1048576 bytes; it is not read"},
+        {"non-numeric cells and blanks", "TDB,RH\n20,0.5\nwarm,humid\n \t \n22,0.5\n", 2,
+         "TDB: 'warm' is not a number; RH: 'humid' is not a number"},
+        {"decimal commas", "TDB;RH\n20,5;0,5\n21;0.5\n", 1,
+         "TDB: '20,5' is not a number; is ',' a decimal comma? write 20.5; RH: '0,5' is not a "
+         "number; is ',' a decimal comma? write 0.5"},
+        {"every fault of a row", "TDB,RH,P\n400,57,101325\n20,0.5,1\n", 1,
+         "TDB = 400 degC is outside the range of the formulation, -100 to 372 degC; P = 101325 bar "
+         "is outside the range of the formulation, 0 to 50 bar; 101325 looks like Pa: use --unit "
+         "P=Pa; RH = 57 is outside 0 to 1; is RH in per cent? use --unit RH=%"},
+    };
+    for (const row& t : table) {
+        SCOPED_TRACE(t.what);
+        const process_result r = run_tool({"--batch", "-", "W"}, t.input);
+        EXPECT_EQ(lines_in(r.out), lines_in(t.input)) << r.out.substr(0, 400);
+        const csv_rows rows = read_csv(r.out);
+        ASSERT_EQ(rows.size(), lines_in(t.input));
+        for (const std::vector<std::string>& out_row : rows)
+            EXPECT_EQ(out_row.size(), rows[0].size());
+        if (t.bad_row == 0) {
+            EXPECT_EQ(r.status, 0) << r.err;
+            continue;
+        }
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(rows[t.bad_row].back(), t.error);
+        // The rows after the bad one are read as rows and computed.
+        EXPECT_EQ(rows.back().back(), "");
+        EXPECT_NE(rows.back()[rows[0].size() - 3], "");
+    }
+}
+
+TEST(BatchInputFaults, FilesThatAreNoBatchSayWhyAndWriteNothing)
+{
+    const std::string dir = testing::TempDir();
+    struct row {
+        std::vector<std::string> args;
+        std::string input;
+        int status;
+        std::string err;
+    };
+    const row table[] = {
+        {{"--batch", "-"}, "", 2,
+         "hygra: the batch input is empty; it needs a header line naming two inputs\n"},
+        {{"--batch", "-"}, "id,TDB,RH,id\n1,20,0.5,2\n", 2,
+         "hygra: the batch header names 'id' twice (columns 1 and 4); the names of columns must "
+         "differ\n"},
+        {{"--batch", "-"}, "TDB;RH\n20;0.5\n", 0, ""},
+        {{"--batch", "-", "--delimiter", ";"}, "a;TDB;RH\nx,y;20;0.5\n", 0, ""},
+        {{"--batch", "-", "--delimiter", "tab"}, "TDB\tRH\n20\t0.5\n", 0, ""},
+        {{"--batch", "-", "--delimiter", ","}, "TDB;RH\n20;0.5\n", 2,
+         "hygra: the batch header must name two inputs of TDB, TWB, TDEW, RH, W, HM, SM and VM; "
+         "it names none; if the columns are separated by ';' or tabs, say so with --delimiter\n"},
+        {{"--batch", dir}, "", 2, "hygra: '" + dir + "' could not be read: Is a directory\n"},
+        {{"--batch", dir + "/none.csv"}, "", 2,
+         "hygra: cannot open '" + dir + "/none.csv' for reading: No such file or directory\n"},
+        {{"--batch", "-"}, "\"TDB,RH\n20,0.5\n", 2,
+         "hygra: the batch input: the header, line 1: a quote opened in column 1 is not closed by "
+         "the end of the line\n"},
+    };
+    for (const row& t : table) {
+        SCOPED_TRACE(t.input);
+        const process_result r = run_tool(t.args, t.input);
+        EXPECT_EQ(r.status, t.status);
+        EXPECT_EQ(r.err, t.err);
+        if (t.status == 2) {
+            EXPECT_EQ(r.out, "");
+        }
+    }
+    // A header and no rows: the header is written, and standard error says so.
+    const process_result header_only = run_tool({"--batch", "-", "W"}, "TDB,RH\n");
+    EXPECT_EQ(header_only.status, 0);
+    EXPECT_EQ(header_only.out, "TDB,RH,W [kg/kg],note,error\n");
+    EXPECT_EQ(header_only.err, "hygra: the batch input has a header and no rows\n");
+}
+
+TEST(BatchInputFaults, ReasonsAreCountedWithAHintAndTheFirstHundredAlikeStopTheRun)
+{
+    // A year of hours with RH in per cent and P in Pa, as a station exports it.
+    std::string input = "TDB,RH,P\n";
+    for (int i = 0; i < 150; ++i)
+        input += std::to_string(i % 30) + "," + std::to_string(40 + i % 50) + ",101325\n";
+    const process_result stopped = run_tool({"--batch", "-", "W"}, input);
+    EXPECT_EQ(stopped.status, 1);
+    EXPECT_EQ(lines_in(stopped.out), 101u);
+    EXPECT_EQ(stopped.err,
+              "hygra: stopped after the first 100 rows, which all failed alike: P = 101325 bar is "
+              "outside the range of the formulation, 0 to 50 bar; 101325 looks like Pa: use --unit "
+              "P=Pa\nhygra: correct the input, or give --keep-going to compute every row\n");
+
+    const process_result all = run_tool({"--batch", "-", "W", "--keep-going"}, input);
+    EXPECT_EQ(all.status, 1);
+    EXPECT_EQ(lines_in(all.out), 151u);
+    EXPECT_EQ(all.err,
+              "hygra: 150 of 150 rows failed; the error column says why:\n"
+              "  150 rows: P = 101325 bar is outside the range of the formulation, 0 to 50 bar; "
+              "101325 looks like Pa: use --unit P=Pa (first at line 2)\n"
+              "  150 rows: RH = 40 is outside 0 to 1; is RH in per cent? use --unit RH=% (first at "
+              "line 2)\n");
+
+    // With the units said, every row is computed.
+    const process_result fixed =
+        run_tool({"--batch", "-", "--unit", "RH=%", "W", "--unit", "P=Pa"}, input);
+    EXPECT_EQ(fixed.status, 0) << fixed.err;
+    EXPECT_EQ(lines_in(fixed.out), 151u);
+
+    // Rows that fail for different reasons do not stop the run.
+    std::string mixed = "TDB,W\n";
+    for (int i = 0; i < 120; ++i)
+        mixed += (i % 2 == 0 ? "500" : "abc") + std::string(",0.01\n");
+    const process_result goes_on = run_tool({"--batch", "-", "W"}, mixed);
+    EXPECT_EQ(lines_in(goes_on.out), 121u);
+
+    // A humidity ratio in g/kg.
+    const process_result grams = run_tool({"--batch", "-", "HM"}, "TDB,W\n20,7.3\n");
+    EXPECT_EQ(read_csv(grams.out)[1].back(),
+              "W = 7.3 is more than ten times the saturation humidity ratio at 20 degC (0.0147571); "
+              "it looks like g/kg: use --unit W=g/kg");
+}
+
+TEST(BatchInputFaults, SupersaturatedStatesAreComputedWithANote)
+{
+    const process_result batch = run_tool({"--batch", "-", "RH"}, "TDB,W\n20,0.016\n20,0.007\n");
+    EXPECT_EQ(batch.status, 0) << batch.err;
+    const csv_rows rows = read_csv(batch.out);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_GT(std::stod(rows[1][2]), 1.0);
+    EXPECT_EQ(rows[1][3].rfind("supersaturated: RH = 1.0", 0), 0u) << rows[1][3];
+    EXPECT_EQ(rows[2][3], "");
+    EXPECT_EQ(batch.err, "hygra: 1 of 2 rows are supersaturated; the note column says which\n");
+
+    const process_result single = run_tool({"TDB=20", "TDEW=22", "W"});
+    EXPECT_EQ(single.status, 0);
+    EXPECT_EQ(single.err.rfind("hygra: note: the state is supersaturated: RH = 1.1", 0), 0u)
+        << single.err;
+}
+
+}  // namespace
+}  // namespace hygra::tool_test

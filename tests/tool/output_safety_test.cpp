@@ -1,0 +1,213 @@
+// What the tool writes can be trusted: a failed write is never success, a run
+// stopped by SIGTERM or SIGINT ends on a whole row, and a batch's output reads
+// back as a batch (CSV) or as JSON, one object a line.
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "csv_text.h"
+#include "library_reference.h"
+#include "tool_process.h"
+
+extern char** environ;
+
+namespace hygra::tool_test {
+namespace {
+
+TEST(OutputSafety, AFailedWriteIsExitTwoWithTheSystemsReason)
+{
+    const std::vector<std::vector<std::string>> commands{
+        {"--json", "TDB=20", "RH=0.5"},
+        {"TDB=20", "RH=0.5"},
+        {"--help"},
+        {"--version"},
+        {"--batch", "-", "W"},
+        {"--batch", "-", "--format", "json-lines"},
+    };
+    for (const std::vector<std::string>& args : commands) {
+        SCOPED_TRACE(args[0]);
+        const process_result r = run_tool_writing_to("/dev/full", args, "TDB,RH\n20,0.5\n");
+        EXPECT_EQ(r.status, 2);
+        EXPECT_NE(r.err.find("hygra: the output could not be written: No space left on device\n"),
+                  std::string::npos)
+            << r.err;
+    }
+}
+
+// The tool on the read end of a pipe that the test keeps open; SIGTERM or
+// SIGINT once it has taken every byte written.
+struct stopped_run {
+    int signal_number = 0;  // the signal that ended it; 0 when it exited
+    std::string out;
+};
+
+stopped_run stop_while_reading(const std::string& input, int signal_number)
+{
+    int fds[2];
+    EXPECT_EQ(pipe(fds), 0);
+    const std::string out_path = temporary_file("");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, fds[0], 0);
+    posix_spawn_file_actions_addclose(&actions, fds[1]);
+    posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(), O_WRONLY | O_TRUNC, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    std::vector<std::string> words{HYGRA_TOOL_PATH, "--batch", "-", "W", "HM"};
+    std::vector<char*> argv;
+    for (std::string& w : words)
+        argv.push_back(w.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, HYGRA_TOOL_PATH, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    EXPECT_EQ(spawned, 0);
+    EXPECT_EQ(write(fds[1], input.data(), input.size()), static_cast<ssize_t>(input.size()));
+    // Wait (at most a minute) until the tool has read everything; it then
+    // waits for more.
+    for (int i = 0; i < 6000; ++i) {
+        int pending = 0;
+        ioctl(fds[0], FIONREAD, &pending);
+        if (pending == 0)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    kill(pid, signal_number);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    close(fds[0]);
+    close(fds[1]);
+    stopped_run result;
+    if (WIFSIGNALED(status))
+        result.signal_number = WTERMSIG(status);
+    std::ifstream in(out_path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    result.out = text.str();
+    std::remove(out_path.c_str());
+    return result;
+}
+
+TEST(OutputSafety, SigtermOrSigintEndsAfterAWholeRowWithTheSignalsStatus)
+{
+    std::string input = "id,TDB,RH\n";
+    for (int i = 0; i < 200; ++i)
+        input += std::to_string(i) + "," + std::to_string(i % 40) + ",0.5\n";
+    for (int signal_number : {SIGTERM, SIGINT}) {
+        SCOPED_TRACE(signal_number);
+        const stopped_run r = stop_while_reading(input, signal_number);
+        EXPECT_EQ(r.signal_number, signal_number);
+        // Whole rows, in order, each computed: the rows read before the signal.
+        ASSERT_FALSE(r.out.empty());
+        EXPECT_EQ(r.out.back(), '\n');
+        const csv_rows rows = read_csv(r.out);
+        ASSERT_GE(rows.size(), 2u);
+        EXPECT_LE(rows.size(), 201u);
+        for (std::size_t i = 1; i < rows.size(); ++i) {
+            ASSERT_EQ(rows[i].size(), rows[0].size());
+            EXPECT_EQ(rows[i][0], std::to_string(i - 1));
+            EXPECT_EQ(rows[i].back(), "");
+        }
+    }
+}
+
+TEST(OutputSafety, ABatchsOutputIsABatchsInputAndJsonLinesAreJson)
+{
+    // First from TDB and RH; then the output again, from TDB and the W just
+    // computed: the same states, so the same wet bulb.
+    const process_result first = run_tool({"--batch", "-", "W", "TWB"}, "room,TDB,RH\na,20,0.5\nb,30,0.3\n");
+    ASSERT_EQ(first.status, 0) << first.err;
+    const process_result second =
+        run_tool({"--batch", "-", "--inputs", "TDB,W", "TWB", "RH"}, first.out);
+    ASSERT_EQ(second.status, 0) << second.err;
+    const csv_rows rows = read_csv(second.out);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"room", "TDB", "RH", "W [kg/kg]", "TWB [degC]",
+                                                 "note", "error", "TWB [degC] 2", "RH [-]",
+                                                 "note 2", "error 2"}));
+    for (std::size_t i = 1; i < 3; ++i) {
+        EXPECT_NEAR(std::stod(rows[i][7]), std::stod(rows[i][4]), 1e-9);
+        EXPECT_NEAR(std::stod(rows[i][8]), std::stod(rows[i][2]), 1e-9);
+    }
+    // Without --inputs the header names three inputs and the tool asks which.
+    const process_result ask = run_tool({"--batch", "-"}, first.out);
+    EXPECT_EQ(ask.status, 2);
+    EXPECT_NE(ask.err.find("choose two with --inputs, as in --inputs TDB,RH"), std::string::npos);
+
+    const process_result lines = run_tool({"--batch", "-", "W", "--format", "json-lines"},
+                                          "room,TDB,RH\n\"a, b\",20,0.5\nc,400,0.5\n");
+    EXPECT_EQ(lines.status, 1);
+    std::istringstream in(lines.out);
+    std::vector<nlohmann::json> objects;
+    for (std::string line; std::getline(in, line);)
+        objects.push_back(nlohmann::json::parse(line));
+    ASSERT_EQ(objects.size(), 2u);
+    EXPECT_EQ(objects[0]["room"], "a, b");
+    EXPECT_EQ(objects[0]["W [kg/kg]"].get<double>(),
+              library(HYGRA_TDRY_RH, HYGRA_W, HYGRA_SI, 20.0, 0.5, pressure_at(HYGRA_SI, 0.0)).value);
+    EXPECT_EQ(objects[0]["error"], "");
+    EXPECT_TRUE(objects[1]["W [kg/kg]"].is_null());
+    EXPECT_NE(objects[1]["error"].get<std::string>(), "");
+}
+
+TEST(OutputSafety, InchPoundEnthalpyOnTheZeroFahrenheitDatum)
+{
+    // By hand, on the 0 degF datum of dry air: h = 0.240 t + W (1061 + 0.444 t)
+    // Btu/lb, t in degF; dry air's cp 0.240 Btu/(lb degF) from 0 to 32 degF
+    // puts the two datums 7.68 Btu/lb apart.
+    const double t = 68.0, w = 0.0073;
+    const double by_hand = 0.240 * t + w * (1061.0 + 0.444 * t);
+    const process_result r =
+        run_tool({"--ip", "--ip-datum=0F", "--csv", "TDB=68", "W=0.0073", "HM", "HA", "SM", "SA"});
+    const process_result library_datum =
+        run_tool({"--ip", "--csv", "TDB=68", "W=0.0073", "HM", "HA", "SM", "SA"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const csv_rows rows = read_csv(r.out);
+    const csv_rows base = read_csv(library_datum.out);
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_NEAR(std::stod(rows[1][2]), by_hand, 0.03);
+    EXPECT_NEAR(std::stod(rows[1][2]) - std::stod(base[1][2]), 0.240 * 32.0, 0.02);
+    EXPECT_NEAR(std::stod(rows[2][2]), 0.240 * t, 0.03);  // HA
+    // Entropy of dry air from 0 degF: cp ln(T / T0), T0 = 459.67 degR.
+    EXPECT_NEAR(std::stod(rows[4][2]), 0.240 * std::log((t + 459.67) / 459.67), 0.0005);  // SA
+    EXPECT_NEAR(std::stod(rows[3][2]) - std::stod(base[3][2]),
+                std::stod(rows[4][2]) - std::stod(base[4][2]), 1e-12);  // SM shifts as SA
+
+    // An enthalpy given on that datum fixes the same state.
+    const process_result back = run_tool({"--ip", "--ip-datum=0F", "--csv", "TDB=68",
+                                          "HM=" + rows[1][2], "W"});
+    ASSERT_EQ(back.status, 0) << back.err;
+    EXPECT_NEAR(std::stod(read_csv(back.out)[1][2]), w, 1e-12);
+
+    // The JSON output says which datum its values are on.
+    const process_result json = run_tool({"--ip", "--ip-datum=0F", "--json", "TDB=68", "W=0.0073", "HM"});
+    EXPECT_EQ(nlohmann::json::parse(json.out)["enthalpy_datum"],
+              "dry air zero at 0 degF and 1 atm; water zero as liquid at 32.018 degF");
+    const process_result si = run_tool({"--json", "TDB=20", "W=0.0073", "HM"});
+    EXPECT_EQ(nlohmann::json::parse(si.out)["enthalpy_datum"],
+              "dry air zero at 0 degC and 1 atm; water zero as liquid at 0.01 degC");
+    // In a batch too.
+    const process_result batch = run_tool({"--ip", "--ip-datum=0F", "--batch", "-", "HM"}, "TDB,W\n68,0.0073\n");
+    EXPECT_EQ(read_csv(batch.out)[1][2], rows[1][2]);
+    const process_result si_datum = run_tool({"--ip-datum=0F", "TDB=20", "W=0.01"});
+    EXPECT_EQ(si_datum.status, 2);
+    EXPECT_EQ(si_datum.err, "hygra: --ip-datum=0F is for inch-pound values; add --ip\n");
+}
+
+}  // namespace
+}  // namespace hygra::tool_test
