@@ -13,6 +13,7 @@
 #include "ashrae97/constants.h"
 #include "ashrae97/dew_point_estimate.h"
 #include "ashrae97/horner.h"
+#include "ashrae97/secant_search.h"
 #include "ashrae97/water.h"
 #include "numeric/errors.h"
 #include "numeric/brent_solver.h"
@@ -48,6 +49,16 @@ constexpr double saturation_match = 1e-12;
 // root search refines to this relative tolerance in temperature.
 constexpr double dew_point_match = 1e-7;
 constexpr double dew_point_relative_tolerance = 1e-13;
+
+// The secant searches of the dew point and the wet bulb: the first step from
+// the estimate (K), the most evaluations before the searches below take over,
+// and the relative tolerance on the temperature.
+constexpr double secant_first_step = 0.01;
+constexpr int secant_evaluations = 10;
+constexpr double dew_point_secant_tolerance = 1e-12;
+// the wet bulb of air below saturation is first sought at this fraction of the
+// way from the dew point to the dry bulb
+constexpr double wet_bulb_fraction = 0.4;
 
 // a mixing term of the entropy counts only above this mole fraction, and the
 // per-kg-of-dry-air results need at least this much dry air
@@ -102,6 +113,25 @@ public:
         double ws, xws, xas;
         virial(t, m_p).efactor(ws, xws, xas);
         return ws - m_w;
+    }
+
+private:
+    double m_p;  // total pressure, Pa
+    double m_w;  // humidity ratio, kg/kg
+};
+
+// ln(ws(T') / w): zero at the dew point of air of humidity ratio w. Nearly
+// linear in T' (saturation grows about exponentially), so that a secant search
+// from the correlation's estimate lands on it in a few steps. NaN where the
+// condensed phase boils (no saturated air).
+class log_dewpoint_residual : public univariate_function<double, double> {
+public:
+    log_dewpoint_residual(double p, double w) : m_p(p), m_w(w) {}
+    double operator()(const double& t) override
+    {
+        double ws, xws, xas;
+        virial(t, m_p).efactor(ws, xws, xas);
+        return ws > 0.0 ? std::log(ws / m_w) : NAN;
     }
 
 private:
@@ -205,14 +235,19 @@ double moistair::w() const
 
 moistair::mixture_coefficients moistair::mixture(bool with_derivatives) const
 {
-    const virial_coefficients c = coefficients();
+    virial_coefficients c, d;
+    if (m_given != nullptr)
+        c = *m_given, d = *m_given_derivatives;
+    else if (with_derivatives)
+        coefficients_and_derivatives(c, d);
+    else
+        c = coefficients();
     const double xa = m_xa, xw = m_xw;
     mixture_coefficients m{};
     m.bm = xa * xa * c.baa + 2.0 * xa * xw * c.baw + xw * xw * c.bww;
     m.cm = xa * xa * xa * c.caaa + 3.0 * xa * xa * xw * c.caaw + 3.0 * xa * xw * xw * c.caww +
            xw * xw * xw * c.cwww;
     if (with_derivatives) {
-        const virial_coefficients d = derivatives();
         m.dbm = xa * xa * d.baa + 2.0 * xa * xw * d.baw + xw * xw * d.bww;
         m.dcm = xa * xa * xa * d.caaa + 3.0 * xa * xa * xw * d.caaw + 3.0 * xa * xw * xw * d.caww +
                 xw * xw * xw * d.cwww;
@@ -312,6 +347,17 @@ double moistair::dew_point(bool& found) const
     if (near_triple_point(t()) && saturated())
         return t();
     const double te = tdew_estimate();
+    // The root of ln(ws/w) by secant steps from the correlation's estimate.
+    // Away from the triple point saturation rises steadily with temperature,
+    // so a root found there is the dew point; anything else is decided by the
+    // searches below.
+    if (w > 0.0 && m_xa != 0.0 && te > t_min && te < t_max) {
+        log_dewpoint_residual f(p(), w);
+        const secant_result r = secant_search(f, t_min, t_max, te, secant_first_step, 0.0,
+                                              dew_point_secant_tolerance, secant_evaluations);
+        if (r.found && !near_triple_point(r.x) && std::fabs(r.fx) <= dew_point_match)
+            return r.x;
+    }
     const double t0 = std::max(t_min, std::min(t_max, te));
     const double d = std::min(t_max - t0, t0 - t_min);
     if (d == 0.0) {
@@ -409,10 +455,25 @@ double moistair::twet() const
     // Saturated air is its own wet bulb (nothing evaporates into it).
     if (near_triple_point(t()) && saturated())
         return t();
-    bool found;
-    const double td = dew_point(found);
     const double h = hm();
     const double w = this->w();
+    // Air below saturation (its dew point, by the correlation, below the dry
+    // bulb): the root of the balance by secant steps from a point between dew
+    // point and dry bulb. Away from the triple point, where the balance jumps,
+    // the balance falls steadily from the dew point to the dry bulb, so a root
+    // found there is the wet bulb; anything else is decided by the searches below.
+    const double te = tdew_estimate();
+    if (m_xa != 0.0 && w > 0.0 && te > t_min && te < t()) {
+        wetbulb_function f(p(), h, w, false);
+        const double t0 = te + wet_bulb_fraction * (t() - te);
+        const secant_result r = secant_search(f, t_min, t(), t0, secant_first_step, 0.0,
+                                              wet_bulb_relative_tolerance, secant_evaluations);
+        if (r.found && !near_triple_point(r.x) && water(r.x).pws() < p() &&
+            std::fabs(r.fx) <= balance_tolerance * std::max(1.0, std::fabs(h)))
+            return r.x;
+    }
+    bool found;
+    const double td = dew_point(found);
     // The wet bulb lies between the dew point and the dry bulb. A dew point
     // above the dry bulb of air below saturation is the correlation's fallback,
     // no dew point at all: then only the lowest temperature bounds the wet bulb.

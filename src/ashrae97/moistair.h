@@ -14,6 +14,13 @@ public:
     // Mixture at temperature t (K) and pressure p (Pa) with mole fraction xw of
     // water vapour; the dry-air fraction is 1 - xw. Range errors of virial.
     moistair(double t, double p, double xw) : virial(t, p), m_xw(xw), m_xa(1.0 - xw) {}
+    // The same, with the virial coefficients at t and their temperature
+    // derivatives already formed (by a search at a fixed temperature, which
+    // forms them once); both must outlive the mixture.
+    moistair(double t, double p, double xw, const virial_coefficients& c, const virial_coefficients& d)
+        : virial(t, p), m_xw(xw), m_xa(1.0 - xw), m_given(&c), m_given_derivatives(&d)
+    {
+    }
 
     double xw() const { return m_xw; }
     double xa() const { return m_xa; }
@@ -59,6 +66,8 @@ private:
 
     double m_xw;  // mole fraction of water vapour
     double m_xa;  // mole fraction of dry air
+    const virial_coefficients* m_given = nullptr;              // coefficients at t, if formed already
+    const virial_coefficients* m_given_derivatives = nullptr;  // and their derivatives
 };
 
 // A mixture property, chosen by the state routines' searches.

@@ -13,6 +13,7 @@
 #include "ashrae97/moist_air.h"
 #include "ashrae97/moistair.h"
 #include "ashrae97/restarting_search.h"
+#include "ashrae97/secant_search.h"
 #include "ashrae97/water.h"
 #include "numeric/brent_solver.h"
 #include "numeric/powell_minimizer.h"
@@ -28,6 +29,25 @@ namespace {
 constexpr double reproduction_tolerance = 1e-7;
 constexpr double polish_relative_tolerance = 1e-12;
 constexpr double polish_first_step = 0.005;
+
+// The secant search from an ideal-gas estimate: first step (K), most
+// evaluations before the walk and its polish take over, relative tolerance on
+// the temperature.
+constexpr double secant_first_step = 0.01;
+constexpr int secant_evaluations = 10;
+constexpr double secant_relative_tolerance = 1e-12;
+// A root of the relative humidity this close to the triple point (K), where
+// saturation jumps, is left to the walk, which picks among several roots.
+constexpr double triple_point_reach = 1.0;
+
+// Ideal-gas psychrometrics, for first estimates only: cp of dry air and of
+// vapour, kJ/(kg K); latent heat at 0 degC, kJ/kg; gas constant of dry air,
+// J/(kg K); the inverse of the molar-mass ratio less 1
+constexpr double ideal_cp_air = 1.006;
+constexpr double ideal_cp_vapour = 1.86;
+constexpr double ideal_latent_heat = 2501.0;
+constexpr double ideal_r_air = 287.042;
+constexpr double ideal_vapour_volume_factor = 1.607858;
 
 // Difference between a target and one mixture property at a trial dry-bulb
 // temperature, for air of fixed humidity ratio and pressure; squared when the
@@ -108,10 +128,31 @@ double first_step(double t0, double step, bool proportional)
     return proportional ? 0.01 * std::min(t_max - t0, t0 - t_min) : step;
 }
 
+// The root of the plain difference by secant steps from the estimate t0 (K):
+// true, with the temperature in t, when the difference there is within the
+// tolerance polish() accepts. Enthalpy, entropy and volume at fixed W rise
+// steadily with the temperature, so such a root is the only one; the relative
+// humidity jumps at the triple point, and a root near it is left to the walk.
+bool secant_temperature(const tdry_w_function& squared, double t0, bool jumps_at_triple_point, double& t)
+{
+    if (!(t0 > t_min && t0 < t_max))
+        t0 = std::min(t_max, std::max(t_min, std::isfinite(t0) ? t0 : t_ice + 20.0));
+    tdry_w_function f = squared.plain();
+    const secant_result r = secant_search(f, t_min, t_max, t0, secant_first_step, 0.0,
+                                          secant_relative_tolerance, secant_evaluations);
+    if (!r.found || !(std::fabs(r.fx) <= reproduction_tolerance * std::fabs(squared.target())))
+        return false;
+    if (jumps_at_triple_point && std::fabs(r.x - t_triple) < triple_point_reach)
+        return false;
+    t = r.x;
+    return true;
+}
+
 // Shared by the searches from humidity ratio with relative humidity, enthalpy,
-// entropy or volume: start at the estimated dew point of W.
+// entropy or volume: secant steps from the estimate t_estimate, else a walk
+// from the estimated dew point of W.
 double search_temperature(double w, double p, double target, moistair_property property,
-                                 double step, bool proportional_step, const char* message)
+                          double step, bool proportional_step, const char* message, double t_estimate)
 {
     // A negative humidity ratio has no vapour pressure to start from.
     if (w < 0.0)
@@ -121,6 +162,12 @@ double search_temperature(double w, double p, double target, moistair_property p
     if (std::isinf(target))
         throw std::domain_error(message);
     tdry_w_function f(w, p, target, property);
+    // Dry air (W = 0), and any air at zero pressure, starts the walk on the
+    // lowest temperature and is refused there: the pair (dry bulb, W = 0) is
+    // the way to give dry air.
+    double t;
+    if (w > 0.0 && p > 0.0 && secant_temperature(f, t_estimate, property == &moistair::rh, t))
+        return t;
     powell_minimizer minimizer(f, powell_minimizer::default_tolerance,
                                powell_minimizer::default_iterations);
     const double t0 = dew_point_estimate(p, w);
@@ -137,7 +184,12 @@ void moist_air::at_w_rh(double w, double rh, double p)
     // A negative humidity ratio has no vapour pressure to start from.
     check_w(w);
     check_rh(rh);
-    store_at_w(search_temperature(w, p, rh, &moistair::rh, 0.01, false, "moistair::at_w_rh"), w);
+    // Ideal gas: saturation pressure pw/rh at the dry bulb, from the dew-point
+    // correlation at that pressure.
+    const double pw = p * w / (mass_ratio_rounded + w);
+    const double pws = rh > 0.0 ? pw / rh : NAN;
+    const double t0 = pws < p ? dew_point_estimate(p, mass_ratio_rounded * pws / (p - pws)) : NAN;
+    store_at_w(search_temperature(w, p, rh, &moistair::rh, 0.01, false, "moistair::at_w_rh", t0), w);
 }
 
 void moist_air::at_w_h(double w, double h, double p)
@@ -146,7 +198,9 @@ void moist_air::at_w_h(double w, double h, double p)
     check_p(m_p);
     // A negative humidity ratio has no vapour pressure to start from.
     check_w(w);
-    store_at_w(search_temperature(w, p, h, &moistair::hm, 0.1, false, "moistair::at_w_h"), w);
+    // Ideal gas: h = 1.006 t + W (2501 + 1.86 t), t in degC.
+    const double t0 = t_ice + (h - ideal_latent_heat * w) / (ideal_cp_air + ideal_cp_vapour * w);
+    store_at_w(search_temperature(w, p, h, &moistair::hm, 0.1, false, "moistair::at_w_h", t0), w);
 }
 
 void moist_air::at_w_s(double w, double s, double p)
@@ -155,7 +209,8 @@ void moist_air::at_w_s(double w, double s, double p)
     check_p(m_p);
     // A negative humidity ratio has no vapour pressure to start from.
     check_w(w);
-    store_at_w(search_temperature(w, p, s, &moistair::sm, 0.0, true, "moistair::at_w_s"), w);
+    // No closed form: 20 degC, the entropy rising steadily from there.
+    store_at_w(search_temperature(w, p, s, &moistair::sm, 0.0, true, "moistair::at_w_s", t_ice + 20.0), w);
 }
 
 void moist_air::at_w_v(double w, double v, double p)
@@ -164,7 +219,9 @@ void moist_air::at_w_v(double w, double v, double p)
     check_p(m_p);
     // A negative humidity ratio has no vapour pressure to start from.
     check_w(w);
-    store_at_w(search_temperature(w, p, v, &moistair::vm, 0.0, true, "moistair::at_w_v"), w);
+    // Ideal gas: v = Ra T (1 + 1.6078 W) / p.
+    const double t0 = v * p / (ideal_r_air * (1.0 + ideal_vapour_volume_factor * w));
+    store_at_w(search_temperature(w, p, v, &moistair::vm, 0.0, true, "moistair::at_w_v", t0), w);
 }
 
 void moist_air::at_w_twet(double w, double twet, double p)
@@ -182,6 +239,16 @@ void moist_air::at_w_twet(double w, double twet, double p)
     check_twet_below_boiling(xws_wet);
     const double hs = moistair(twet, p, xws_wet).hm();
     tdry_w_function f(w, p, hs - (ws_wet - w) * hw, &moistair::hm);
+    // The psychrometer equation of ideal gases solved for the dry bulb.
+    const double twc = twet - t_ice;
+    const double t0 = t_ice + ((ideal_latent_heat + ideal_cp_vapour * twc - hw) * ws_wet + ideal_cp_air * twc -
+                               w * (ideal_latent_heat - hw)) /
+                                  (ideal_cp_air + ideal_cp_vapour * w);
+    double t_secant;
+    if (secant_temperature(f, t0, false, t_secant)) {
+        store_at_w(t_secant, w);
+        return;
+    }
     powell_minimizer minimizer(f, powell_minimizer::default_tolerance,
                                powell_minimizer::default_iterations);
     const double t = walk_or_start(minimizer, twet, -0.1, "moistar::at_w_twet");

@@ -12,6 +12,7 @@
 #include "ashrae97/moist_air.h"
 #include "ashrae97/moistair.h"
 #include "ashrae97/saturation.h"
+#include "ashrae97/secant_search.h"
 #include "ashrae97/water.h"
 #include "numeric/brent_solver.h"
 #include "numeric/univariate_function.h"
@@ -33,6 +34,94 @@ constexpr double volume_scale = 1e-3;
 // the wet-bulb balance of saturated air at its own wet bulb is zero within this
 // rounding (relative to the enthalpy)
 constexpr double saturation_balance = 1e-12;
+
+// The secant searches from an estimate: first step (K), most evaluations
+// before the bracketed searches take over, relative tolerance on the
+// temperature; roots this close to the triple point (K), where saturation
+// jumps and a second root may lie, are left to the bracketed searches.
+constexpr double secant_first_step = 0.01;
+constexpr int secant_evaluations = 10;
+constexpr double secant_relative_tolerance = 1e-12;
+constexpr double triple_point_reach = 1.0;
+// ... and of the ideal-gas estimates that start them
+constexpr int estimate_evaluations = 12;
+constexpr double estimate_relative_tolerance = 1e-7;
+
+// Ideal-gas psychrometrics, for first estimates only: cp of dry air and of
+// vapour, kJ/(kg K); latent heat at 0 degC, kJ/kg; gas constant of dry air,
+// J/(kg K); the inverse of the molar-mass ratio less 1
+constexpr double ideal_cp_air = 1.006;
+constexpr double ideal_cp_vapour = 1.86;
+constexpr double ideal_latent_heat = 2501.0;
+constexpr double ideal_r_air = 287.042;
+constexpr double ideal_vapour_volume_factor = 1.607858;
+
+// Humidity ratio of ideal moist air of relative humidity rh at T (K) and p
+// (Pa); NaN where it would boil.
+double ideal_w(double rh, double t, double p)
+{
+    const double pw = rh * water(t).pws();
+    return pw < p ? mass_ratio * pw / (p - pw) : NAN;
+}
+
+// What an ideal-gas estimate matches at T: enthalpy, volume or the wet-bulb
+// balance of air of relative humidity rh.
+class ideal_rh_residual : public univariate_function<double, double> {
+public:
+    enum kind { enthalpy, volume, wet_bulb };
+    ideal_rh_residual(kind k, double rh, double p, double target, double twet = 0.0, double ws_wet = 0.0,
+                      double hw = 0.0)
+        : m_kind(k), m_rh(rh), m_p(p), m_target(target), m_twet(twet), m_ws_wet(ws_wet), m_hw(hw)
+    {
+    }
+    double operator()(const double& t) override
+    {
+        const double w = ideal_w(m_rh, t, m_p);
+        const double tc = t - t_ice;
+        switch (m_kind) {
+        case enthalpy:
+            return ideal_cp_air * tc + w * (ideal_latent_heat + ideal_cp_vapour * tc) - m_target;
+        case volume:
+            return ideal_r_air * t * (1.0 + ideal_vapour_volume_factor * w) / m_p - m_target;
+        default: {
+            const double twc = m_twet - t_ice;
+            return ideal_cp_air * (tc - twc) + w * (ideal_latent_heat + ideal_cp_vapour * tc - m_hw) -
+                   m_ws_wet * (ideal_latent_heat + ideal_cp_vapour * twc - m_hw);
+        }
+        }
+    }
+
+private:
+    kind m_kind;
+    double m_rh, m_p, m_target;    // relative humidity, pressure (Pa), target
+    double m_twet, m_ws_wet, m_hw; // wet bulb (K), saturation there (kg/kg), water enthalpy (kJ/kg)
+};
+
+// The root of an ideal-gas residual in [lo, t_max] from t0, or t0 itself.
+double ideal_estimate(ideal_rh_residual f, double lo, double t0)
+{
+    const secant_result r = secant_search(f, lo, t_max, t0, 1.0, 0.0, estimate_relative_tolerance,
+                                          estimate_evaluations);
+    return r.found ? r.x : t0;
+}
+
+// A residual of the dry bulb, as NaN where air of relative humidity rh would
+// be nearly pure vapour (rh xws above 1 less the dry-air floor), so that a
+// secant search does not wander where the formulation means nothing.
+class within_gas : public univariate_function<double, double> {
+public:
+    within_gas(univariate_function<double, double>& f, double rh, double p) : m_f(f), m_rh(rh), m_p(p) {}
+    double operator()(const double& t) override
+    {
+        if (!(m_rh * water(t).pws() < (1.0 - dry_air_floor) * m_p))
+            return NAN;
+        return m_f(t);
+    }
+
+private:
+    univariate_function<double, double>& m_f;
+    double m_rh, m_p;
+};
 
 // Difference between a target and one mixture property at a trial dry-bulb
 // temperature, for air of fixed relative humidity and pressure; squared when
@@ -98,9 +187,20 @@ double highest_temperature(double rh, double p)
 // degC, an entropy near its reference) is not held to a tolerance no temperature
 // can meet in double precision.
 double solve_temperature(double rh, double p, double target, moistair_property property,
-                         double scale)
+                         double scale, double t0)
 {
     tdry_rh_function f(rh, p, target, property, false);
+    // Secant steps from the estimate: a root away from the triple point, with
+    // the gas reaching it, is the only one.
+    if (std::isfinite(t0)) {
+        within_gas g(f, rh, p);
+        const secant_result r = secant_search(g, t_min, t_max, std::min(t_max, std::max(t_min, t0)),
+                                              secant_first_step, 0.0, secant_relative_tolerance,
+                                              secant_evaluations);
+        if (r.found && std::fabs(r.x - t_triple) >= triple_point_reach &&
+            std::fabs(r.fx) <= residual_tolerance * std::max(std::fabs(target), scale) + residual_floor)
+            return r.x;
+    }
     brent_solver solver(f, absolute_tolerance, relative_tolerance,
                         brent_solver::default_maximum_iterations);
     const double t = solver.solve(t_min, highest_temperature(rh, p));
@@ -153,7 +253,8 @@ void moist_air::at_rh_h(double rh, double h, double p)
     m_p = p;
     check_p(m_p);
     check_rh(rh);
-    const double t = solve_temperature(rh, p, h, &moistair::hm, enthalpy_scale);
+    const double t0 = ideal_estimate({ideal_rh_residual::enthalpy, rh, p, h}, t_min, t_ice + 20.0);
+    const double t = solve_temperature(rh, p, h, &moistair::hm, enthalpy_scale, t0);
     store_at_rh(t, rh);
 }
 
@@ -162,7 +263,8 @@ void moist_air::at_rh_s(double rh, double s, double p)
     m_p = p;
     check_p(m_p);
     check_rh(rh);
-    const double t = solve_temperature(rh, p, s, &moistair::sm, entropy_scale);
+    // No closed form: 20 degC, the entropy rising steadily from there.
+    const double t = solve_temperature(rh, p, s, &moistair::sm, entropy_scale, t_ice + 20.0);
     store_at_rh(t, rh);
 }
 
@@ -171,7 +273,8 @@ void moist_air::at_rh_v(double rh, double v, double p)
     m_p = p;
     check_p(m_p);
     check_rh(rh);
-    const double t = solve_temperature(rh, p, v, &moistair::vm, volume_scale);
+    const double t0 = ideal_estimate({ideal_rh_residual::volume, rh, p, v}, t_min, t_ice + 20.0);
+    const double t = solve_temperature(rh, p, v, &moistair::vm, volume_scale, t0);
     store_at_rh(t, rh);
 }
 
@@ -193,8 +296,22 @@ void moist_air::at_rh_twet(double rh, double twet, double p)
     // saturation at T jumps from ice to liquid at the triple point, so each side
     // of the triple point holds at most one root.
     rh_balance_function f(rh, p, hs - ws_wet * hw, hw);
-    const double top = highest_temperature(rh, p);
     const double fa = f(twet);
+    if (fa < 0.0) {
+        // Secant steps from the ideal-gas estimate: a root away from the triple
+        // point, with the gas reaching it, is the only one.
+        const double t0 = ideal_estimate({ideal_rh_residual::wet_bulb, rh, p, 0.0, twet, ws_wet, hw}, twet,
+                                         twet + 1.0);
+        within_gas g(f, rh, p);
+        const secant_result r = secant_search(g, twet, t_max, std::max(twet, t0), secant_first_step, 0.0,
+                                              secant_relative_tolerance, secant_evaluations);
+        if (r.found && std::fabs(r.x - t_triple) >= triple_point_reach &&
+            std::fabs(r.fx) <= residual_tolerance + residual_floor) {
+            store_at_rh(r.x, rh);
+            return;
+        }
+    }
+    const double top = highest_temperature(rh, p);
     if (fa >= 0.0) {
         // Saturated air is its own wet bulb; only supersaturated air would have
         // its dry bulb below its wet bulb.

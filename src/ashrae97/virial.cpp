@@ -73,4 +73,28 @@ virial_coefficients virial::derivatives() const
     return d;
 }
 
+void virial::coefficients_and_derivatives(virial_coefficients& v, virial_coefficients& d) const
+{
+    const double t = 1.0 / m_t;
+    const double t2 = t * t;
+    const double rt = gas_constant * m_t;
+    double b, c, db, dc;
+    m_h2o.virial_series(b, c, db, dc);
+    const double caww = caww_scale * std::exp(horner(caww_exponent_coeffs, t));
+    v.baa = horner(baa_coeffs, t);
+    v.baw = horner(baw_coeffs, t);
+    v.bww = b * rt;
+    v.caaa = horner(caaa_coeffs, t);
+    v.caaw = horner(caaw_coeffs, t);
+    v.caww = caww;
+    v.cwww = (b * b + c) * rt * rt;
+    d.baa = -t2 * (baa_coeffs[1] + t * (baa_d2 + baa_coeffs[3] * (3.0 * t)));
+    d.baw = -t2 * (baw_coeffs[1] + (2.0 * t) * (baw_coeffs[2] + baw_coeffs[4] * (2.0 * t2)));
+    d.bww = gas_constant * (b + m_t * db);
+    d.caaa = -t2 * (caaa_coeffs[1] + caaa_coeffs[2] * (2.0 * t));
+    d.caaw = -t2 * (caaw_coeffs[1] + t * (caaw_d2 + t * (caaw_d3 + caaw_coeffs[4] * (4.0 * t))));
+    d.caww = -caww * t2 * (caww_exponent_coeffs[1] + t * (caww_d2 + caww_exponent_coeffs[3] * (3.0 * t)));
+    d.cwww = rt * (rt * (2.0 * b * db + dc) + 2.0 * gas_constant * (b * b + c));
+}
+
 }  // namespace hygra::ashrae97

@@ -40,6 +40,8 @@ public:
 
     virial_coefficients coefficients() const;  // the seven coefficients at t
     virial_coefficients derivatives() const;   // their temperature derivatives at t
+    // Both at once, sharing the three exponentials they need.
+    void coefficients_and_derivatives(virial_coefficients& v, virial_coefficients& d) const;
 
     // Henry's-law term for the air dissolved in the condensed phase, 1/Pa.
     double beta() const;

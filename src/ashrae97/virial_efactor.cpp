@@ -31,6 +31,8 @@ constexpr double air_oxygen_fraction = 0.22;
 constexpr double air_nitrogen_fraction = 0.78;
 // the fits give Henry's constant in units of 1e4 atm
 constexpr double henry_unit_atm = 10000.0;
+// natural logarithm of 10: the powers of ten of the fits as exponentials
+constexpr double ln10 = 2.302585092994046;
 // reduced inverse temperature of the fits, K
 constexpr double henry_tau_scale = 1000.0;
 
@@ -54,8 +56,8 @@ double virial::beta() const
     if (m_t < t_ice)
         return henry_beta_cold;
     const double tau = henry_tau_scale / m_t;
-    const double k_oxygen = std::pow(10.0, log10_henry(henry_oxygen, tau));
-    const double k_nitrogen = std::pow(10.0, log10_henry(henry_nitrogen, tau));
+    const double k_oxygen = std::exp(ln10 * log10_henry(henry_oxygen, tau));
+    const double k_nitrogen = std::exp(ln10 * log10_henry(henry_nitrogen, tau));
     const double k = (air_oxygen_fraction * k_oxygen + air_nitrogen_fraction * k_nitrogen) * henry_unit_atm
                      * p_standard;  // Pa
     return 1.0 / k;
@@ -94,30 +96,36 @@ void virial::efactor(double& ws, double& xws, double& xas, int& passes) const
     // Poynting term: the compressible condensed phase raised from pws to p.
     const double l = v * ((1.0 + kappa * pws) * (p - pws) - 0.5 * kappa * (p2 - pws2)) / rt;
 
+    // ln f = c0 + ln(1 - beta p x) + k1 x^2 (Baa - 2 Baw + Bww) + k2 q(x), x the
+    // mole fraction of dry air; the parts that do not depend on x are formed
+    // once, before the iteration.
+    const double k1 = p / rt;
+    const double k2 = p2 / rt2;
+    const double c0 = l - (p - pws) / rt * bww + 0.5 * pws2 / rt2 * (cwww - bww * bww);
+    const double b2 = k1 * (baa - 2.0 * baw + bww);
+    const double beta_p = beta * p;
+    const double baa_bww = baa * bww, baa_baw = baa * baw, bww_baw = bww * baw;
+    const double baa2 = baa * baa, baw2 = baw * baw, bww2 = bww * bww;
+    const auto ln_f_at = [&](double x) {
+        const double x2 = x * x;
+        const double x3 = x2 * x;
+        const double y = 1.0 - x;  // mole fraction of vapour
+        const double y2 = y * y;
+        const double q = x3 * caaa + 1.5 * x2 * (1.0 - 2.0 * x) * caaw - 3.0 * x2 * y * caww -
+                         0.5 * (1.0 + 2.0 * x) * y2 * cwww - x2 * (1.0 - 3.0 * x) * y * baa_bww -
+                         2.0 * x3 * (2.0 - 3.0 * x) * baa_baw + 6.0 * x2 * y2 * bww_baw -
+                         1.5 * x3 * x * baa2 - 2.0 * x2 * y * (1.0 - 3.0 * x) * baw2 +
+                         0.5 * (1.0 + 3.0 * x) * y2 * y * bww2;
+        return c0 + std::log(1.0 - beta_p * x) + x2 * b2 + k2 * q;
+    };
+
+    // Fixed-point passes x -> 1 - f(x) pws / p from f = 1.
     double x = std::min(1.0, std::max(0.0, 1.0 - pws / p));  // mole fraction of dry air
     double f = 1.0;
     double f_old = 1.0;
     while (passes < efactor_max_passes) {
         ++passes;
-        const double x2 = x * x;
-        const double x3 = x2 * x;
-        const double x4 = x3 * x;
-        const double y = 1.0 - x;  // mole fraction of vapour
-        double ln_f = l;
-        ln_f += std::log(1.0 - beta * x * p);  // air dissolved in the condensed phase
-        ln_f += (x2 * p / rt) * (baa - 2.0 * baw);
-        ln_f -= ((p - pws) - x2 * p) / rt * bww;
-        ln_f += x3 * p2 / rt2 * caaa;
-        ln_f += 3.0 * x2 * (1.0 - 2.0 * x) * p2 / (2.0 * rt2) * caaw;
-        ln_f -= 3.0 * x2 * y * p2 / rt2 * caww;
-        ln_f -= ((1.0 + 2.0 * x) * (y * y) * p2 - pws2) / (2.0 * rt2) * cwww;
-        ln_f -= x2 * (1.0 - 3.0 * x) * y * p2 / rt2 * baa * bww;
-        ln_f -= 2.0 * x3 * (2.0 - 3.0 * x) * p2 / rt2 * baa * baw;
-        ln_f += 6.0 * x2 * (y * y) * p2 / rt2 * bww * baw;
-        ln_f -= 3.0 * x4 * p2 / (2.0 * rt2) * (baa * baa);
-        ln_f -= 2.0 * x2 * y * (1.0 - 3.0 * x) * p2 / rt2 * (baw * baw);
-        ln_f -= (pws2 - (1.0 + 3.0 * x) * (y * y * y) * p2) / (2.0 * rt2) * (bww * bww);
-        f = std::exp(ln_f);
+        f = std::exp(ln_f_at(x));
         x = 1.0 - f * pws / p;
         if (std::fabs(f - f_old) < efactor_tolerance)
             break;

@@ -218,6 +218,16 @@ double water::dc() const
     return -vapour_c2 * (vapour_c1 * std::exp(vapour_c2 / m_t)) / (m_t * m_t);
 }
 
+void water::virial_series(double& b, double& c, double& db, double& dc) const
+{
+    const double eb = vapour_b1 * std::exp(vapour_b2 / m_t);
+    const double ec = vapour_c1 * std::exp(vapour_c2 / m_t);
+    b = vapour_b0 + eb;
+    c = vapour_c0 + ec;
+    db = -vapour_b2 * eb / (m_t * m_t);
+    dc = -vapour_c2 * ec / (m_t * m_t);
+}
+
 double water::vg() const
 {
     const double p = pws();

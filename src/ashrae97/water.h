@@ -58,6 +58,8 @@ public:
     double c() const;     // 1/Pa2
     double db() const;    // 1/(Pa K)
     double dc() const;    // 1/(Pa2 K)
+    // All four at once, from one exponential each for b and c.
+    void virial_series(double& b, double& c, double& db, double& dc) const;
 
 private:
     double m_t;  // temperature, K

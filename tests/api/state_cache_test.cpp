@@ -57,6 +57,23 @@ TEST_F(StateCache, EmptiedWholeAfter101States)
     EXPECT_EQ(c.constructions(), before + 1);
 }
 
+TEST_F(StateCache, EveryOneOfAFullCacheIsFoundAgain)
+{
+    // Keys that differ in one input by a unit in the last place, and keys that
+    // differ only in their state type, all stay apart and are all found.
+    double t = 250.0;
+    for (int i = 0; i < 100; ++i, t = std::nextafter(t, 300.0))
+        c.get(key(i % 2 == 0 ? moist_air::tdry_w : moist_air::tdry_rh, t, 0.001, 101325.0));
+    EXPECT_EQ(c.size(), 100u);
+    t = 250.0;
+    for (int i = 0; i < 100; ++i, t = std::nextafter(t, 300.0)) {
+        const moist_air m =
+            c.get(key(i % 2 == 0 ? moist_air::tdry_w : moist_air::tdry_rh, t, 0.001, 101325.0));
+        EXPECT_EQ(m.tdry(), t);
+    }
+    EXPECT_EQ(c.constructions(), 100u);
+}
+
 TEST_F(StateCache, FailedConstructionLeavesNoEntry)
 {
     EXPECT_THROW(c.get(key(moist_air::tdry_w, 100.0, 0.01, 101325.0)), std::domain_error);
