@@ -192,6 +192,17 @@ TEST(ChartWeather, AColumnTheFileLacksOrARecordThatCannotBeReadIsRefused)
         << bad.err;
     EXPECT_EQ(bad.out, "");
 
+    // An empty dew point is not a fault of the file: the hour is left out.
+    std::vector<weather_hour> empty = hours;
+    empty[0].tdew = "";
+    const process_result gap = chart({"--scatter", temporary_file(weather_file(empty, "101325"))});
+    EXPECT_EQ(gap.status, 0) << gap.err;
+    EXPECT_NE(gap.err.find(": 3 of 7 hours lack a dry bulb or dew point and are not drawn; the "
+                           "first, line 9: a value it needs is empty\n"),
+              std::string::npos)
+        << gap.err;
+    EXPECT_EQ(chart_reading(gap.out).scatter().size(), 4u);
+
     // A header cut short is the batch's message.
     const process_result cut = chart({"--scatter", temporary_file("LOCATION,x\nDESIGN CONDITIONS\n")});
     EXPECT_EQ(cut.status, 2);

@@ -80,12 +80,14 @@ bool hour_reader::next(hour_record& record)
     else
         record.columns.clear(), record.missing.clear();
     if (record.fault.empty()) {
-        // A value that is neither a number nor marked missing cannot be read.
+        // A value that is neither a number, empty nor marked missing cannot
+        // be read.
         const std::vector<std::string>& names = column_names();
         for (std::size_t i = 0; i < record.columns.size(); ++i) {
             double value = 0.0;
-            if (record.missing[i].empty() &&
-                parse_number(record.columns[i], value) != number_status::ok) {
+            const number_status status = parse_number(record.columns[i], value);
+            if (record.missing[i].empty() && status != number_status::ok &&
+                status != number_status::empty) {
                 record.fault = names[i] + ": '" + shown_text(record.columns[i]) +
                                "' is not a number";
                 break;

@@ -30,8 +30,8 @@ struct hour_record {
     std::string fault;                 // why the record cannot be read; empty when it can
     std::vector<std::string> columns;  // as to_columns gives them
     std::vector<std::string> missing;  // as to_columns gives them
-    // The numbers of the columns, NaN where a value is missing or the record
-    // is faulty: month, hour, TDB [degC], TDEW [degC], RH [%], P [Pa].
+    // The numbers of the columns, NaN where a value is missing or empty or
+    // the record is faulty: month, hour, TDB [degC], TDEW [degC], RH [%], P [Pa].
     double month = 0.0, hour = 0.0, tdb = 0.0, tdew = 0.0, rh = 0.0, p = 0.0;
 
     // The number of a column, NaN where it is missing or not a number.
@@ -46,7 +46,7 @@ public:
     hour_reader(line_source& source, input_row& first, const std::string& what);
 
     // The next record; false at the end of the file. A value that is
-    // present but not a number is a fault of the record.
+    // neither empty, marked missing nor a number is a fault of the record.
     bool next(hour_record& record);
 
 private:

@@ -59,7 +59,8 @@ weather_read read_weather(batch::line_source& source, batch::input_row& first,
                         (i == tdb_column || i == tdew_column || (shade && i == *shade)))
                         why += (why.empty() ? "" : "; ") + record.missing[i];
                 }
-                read.first_left_out = line + ": " + why;
+                read.first_left_out =
+                    line + ": " + (why.empty() ? "a value it needs is empty" : why);
             }
             continue;
         }
