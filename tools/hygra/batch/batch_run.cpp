@@ -15,6 +15,7 @@
 #include "batch/row_checks.h"
 #include "batch/stop_signals.h"
 #include "batch/summary.h"
+#include "batch/weather_hours.h"
 #include "hygra.h"
 #include "ip_datum.h"
 #include "supersaturation.h"
@@ -162,20 +163,6 @@ private:
     std::size_t supersaturated_ = 0;
 };
 
-// The header of a weather file: its eight lines, the first already read.
-void skip_weather_header(line_source& source, input_row& row, const std::string& what)
-{
-    for (std::size_t line = 2; line <= epw::header_lines; ++line) {
-        if (!source.next(row))
-            throw usage_error(what + " ends inside the eight header lines of a weather file");
-    }
-    if (!epw::ends_header(row.fields)) {
-        throw usage_error(what + ": line " + std::to_string(epw::header_lines) +
-                          " of a weather file is DATA PERIODS, but it begins '" +
-                          shown_text(row.fields.empty() ? std::string() : row.fields[0]) + "'");
-    }
-}
-
 }  // namespace
 
 int run_batch(const options& opts, std::FILE* in, const std::string& what, std::FILE* out)
@@ -201,7 +188,7 @@ int run_batch(const options& opts, std::FILE* in, const std::string& what, std::
     request.pressure_given = opts.pressure.kind != pressure_input::sea_level;
     std::vector<std::string> header;
     if (epw) {
-        skip_weather_header(source, row, what);
+        epw::skip_header(source, row, what);
         header = epw::column_names();
         if (request.inputs.empty())
             request.inputs = epw::default_inputs();

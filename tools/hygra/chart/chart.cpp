@@ -12,9 +12,15 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
+#include "batch/epw.h"
+#include "batch/line_source.h"
+#include "batch/units.h"
 #include "chart/page.h"
 #include "chart/render.h"
 #include "chart/ticks.h"
+#include "chart/weather.h"
 #include "evaluation.h"
 #include "hygra.h"
 #include "numbers.h"
@@ -41,6 +47,10 @@ constexpr double highest_w = 1e5;
 // The default humidity-ratio axis reaches this far above the humidity ratio
 // of saturated air at the highest dry bulb, as a fraction of it.
 constexpr double saturation_margin = 0.1;
+
+// How far a weather file's mean station pressure may lie from the chart's,
+// as a fraction of it, before standard error says so.
+constexpr double station_pressure_tolerance = 0.01;
 
 // Colours of zones and of process chains, in turn.
 constexpr const char* zone_colours[] = {"#e07b00", "#1c8a8a", "#b8306a", "#6a8a1c", "#5a4fcf"};
@@ -74,10 +84,51 @@ std::string pressure_title(const chart_page& page)
     return text;
 }
 
+// Closes a file the chart opened, not standard input.
+struct closer {
+    std::FILE* f;
+    ~closer()
+    {
+        if (f != nullptr && f != stdin)
+            std::fclose(f);
+    }
+};
+
+// Writes what a weather file gave besides its states to standard error: the
+// hours left out, and the station pressure when the chart is drawn at
+// another.
+void report_weather(const weather_read& w, const std::string& what, const options& opts,
+                    double chart_pressure)
+{
+    if (w.left_out > 0) {
+        std::cerr << "hygra: " << what << ": " << w.left_out << " of " << w.hours
+                  << (w.hours == 1 ? " hour lacks" : " hours lack")
+                  << (opts.chart->colour_by
+                          ? " a dry bulb, dew point or " + *opts.chart->colour_by
+                          : std::string(" a dry bulb or dew point"))
+                  << " and " << (w.left_out == 1 ? "is" : "are") << " not drawn; the first, "
+                  << w.first_left_out << "\n";
+    }
+    if (!std::isfinite(w.mean_pressure))
+        return;
+    const batch::unit pa = *batch::find_unit(batch::quantity::pressure, "Pa");
+    const batch::unit chart_unit = batch::system_unit(batch::quantity::pressure, opts.units);
+    const double station = batch::convert(w.mean_pressure, pa, chart_unit);
+    if (std::fabs(station - chart_pressure) > station_pressure_tolerance * chart_pressure) {
+        const char* unit = opts.units == HYGRA_SI ? " bar" : " psi";
+        std::cerr << "hygra: " << what << ": the station pressure averages "
+                  << format_short(station) << unit << "; the states are taken at the chart's "
+                  << format_short(chart_pressure) << unit
+                  << " (give P= or ALT= to draw the chart at the station's)\n";
+    }
+}
+
 // Reads a file of states, or says why not; the rows that give no state are
-// written to standard error and the chart is not drawn.
+// written to standard error and the chart is not drawn. With `weather`, a
+// weather file, known by its first line, gives the states of its hours.
 bool read_states(const std::string& file, const char* kind, const options& opts,
-                 const point_columns& columns, std::vector<marked_state>& out)
+                 const point_columns& columns, bool weather, double chart_pressure,
+                 std::vector<marked_state>& out)
 {
     const std::string what =
         file == "-" ? std::string("the ") + kind + " input"
@@ -85,15 +136,45 @@ bool read_states(const std::string& file, const char* kind, const options& opts,
     std::FILE* in = file == "-" ? stdin : std::fopen(file.c_str(), "rb");
     if (in == nullptr)
         throw usage_error("cannot open '" + file + "' for reading");
-    struct closer {
-        std::FILE* f;
-        ~closer()
-        {
-            if (f != stdin)
-                std::fclose(f);
+    closer close_in{in};
+    closer close_copy{nullptr};
+    points_read read;
+    bool read_as_weather = false;
+    if (weather) {
+        // The first line is read to know the file, then the file is read from
+        // its start again: a pipe is kept in a temporary file for that.
+        if (::lseek(fileno(in), 0, SEEK_CUR) < 0) {
+            close_copy.f = std::tmpfile();
+            if (close_copy.f == nullptr)
+                throw usage_error(what + " could not be kept in a temporary file to be read");
+            char block[1 << 16];
+            std::size_t n = 0;
+            while ((n = std::fread(block, 1, sizeof block, in)) > 0) {
+                if (std::fwrite(block, 1, n, close_copy.f) != n)
+                    throw usage_error(what + " could not be kept in a temporary file to be read");
+            }
+            if (std::ferror(in))
+                throw usage_error(what + " could not be read");
+            if (std::fflush(close_copy.f) != 0)
+                throw usage_error(what + " could not be kept in a temporary file to be read");
+            in = close_copy.f;
+            std::rewind(in);
         }
-    } close_in{in};
-    points_read read = read_points(in, what, opts.pressure, opts.units, columns);
+        batch::line_source source(in, what, 0);
+        batch::input_row first;
+        if (source.next(first) && batch::epw::starts_file(first.fields)) {
+            weather_read w = read_weather(source, first, what, opts.pressure, opts.units, columns);
+            report_weather(w, what, opts, chart_pressure);
+            read = std::move(w.points);
+            read_as_weather = true;
+        } else if (::lseek(fileno(in), 0, SEEK_SET) < 0) {
+            throw usage_error(what + " could not be read again from its start");
+        } else {
+            std::rewind(in);
+        }
+    }
+    if (!read_as_weather)
+        read = read_points(in, what, opts.pressure, opts.units, columns);
     for (const std::string& failure : read.failures)
         std::cerr << "hygra: " << what << ", " << failure << "\n";
     if (!read.failures.empty())
@@ -355,10 +436,13 @@ int run_chart(const options& opts)
     }
     if (!range_has_states(opts, page))
         return exit_failed;
-    if (c.points && !read_states(*c.points, "points", opts, {true, std::nullopt}, page.points))
+    if (c.points &&
+        !read_states(*c.points, "points", opts, {true, std::nullopt}, false, page.pressure,
+                     page.points))
         return exit_failed;
     if (c.scatter) {
-        if (!read_states(*c.scatter, "scatter", opts, {false, c.colour_by}, page.scatter))
+        if (!read_states(*c.scatter, "scatter", opts, {false, c.colour_by}, true, page.pressure,
+                         page.scatter))
             return exit_failed;
         page.scatter_source = *c.scatter == "-" ? "standard input" : *c.scatter;
         const std::size_t slash = page.scatter_source.find_last_of('/');

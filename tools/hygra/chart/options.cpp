@@ -33,6 +33,13 @@ std::string chart_footer()
            "pair that fixes a state, and leaves the others empty. The states are taken at\n"
            "the chart's pressure. --points marks and labels a few states; --scatter draws\n"
            "many (a year of hours) as small unlabelled marks.\n\n"
+           "Weather files: --scatter also reads an EnergyPlus weather file (EPW, known by\n"
+           "its first line, LOCATION), as hygra --epw does: each hour's state from its dry\n"
+           "bulb and dew point at the chart's pressure (the file's station pressure is not\n"
+           "used; give P= or ALT= for the site). Hours whose dry bulb or dew point is\n"
+           "missing (99.9) are left out and counted on standard error. --colour-by month,\n"
+           "hour, day, TDB, TDEW, RH or P colours by the file's column, and the zones count\n"
+           "hours of the year.\n\n"
            "Zones: --zone summer and --zone winter are the comfort zones of the graphical\n"
            "method for typical offices (0.5 and 1.0 clo, humidity ratio at most 0.012);\n"
            "--zone FILE is a polygon: CSV with TDB and one of RH, W, TDEW, a corner a row,\n"
@@ -43,7 +50,9 @@ std::string chart_footer()
            "  hygra chart --ip ALT=5280 --output denver.png\n"
            "  hygra chart --tdb 10:40 --w 0:20 --points states.csv --process > ahu.svg\n"
            "  hygra chart --scatter year.csv --colour-by month --zone summer --zone winter \\\n"
-           "      --format pdf --output comfort.pdf\n";
+           "      --format pdf --output comfort.pdf\n"
+           "  hygra chart ALT=1600 --scatter site.epw --colour-by month --zone summer \\\n"
+           "      --output site.png\n";
 }
 
 // "LOW:HIGH" as two numbers, the first below the second.
@@ -150,7 +159,8 @@ chart_command::chart_command(CLI::App& app)
         ->needs(points);
     CLI::Option* scatter =
         chart->add_option("--scatter", scatter_,
-                          "draw the states of the CSV file FILE as a scatter of small marks")
+                          "draw the states of the CSV or EPW weather file FILE as a scatter of "
+                          "small marks")
             ->type_name("FILE");
     chart->add_option("--marker-size", marker_size_, "scatter marks' diameter, pixels (3)")
         ->type_name("PX")
