@@ -16,20 +16,6 @@ namespace hygra {
 
 namespace {
 
-// One input from the caller's units to internal units.
-double input_in(quantity q, double v, int u)
-{
-    switch (q) {
-    case quantity::temperature: return temperature_in(v, u);
-    case quantity::enthalpy: return v / u_Fh[u];
-    case quantity::entropy: return entropy_in(v, u);
-    case quantity::volume: return v / u_Fv[u];
-    case quantity::humidity_ratio:
-    case quantity::relative_humidity: break;
-    }
-    return v;
-}
-
 // Whether a property value can stand as an answer. A NaN computed from inputs
 // that hold none is no answer; neither is an overflow at a positive pressure
 // (at exactly zero pressure volumes and diffusivity are infinite, and are so

@@ -107,19 +107,6 @@ double value_out(double v, quantity q, int u)
     return v;
 }
 
-double value_in(double v, quantity q, int u)
-{
-    switch (q) {
-    case quantity::temperature: return temperature_in(v, u);
-    case quantity::enthalpy: return v / u_Fh[u];
-    case quantity::entropy: return entropy_in(v, u);
-    case quantity::volume: return v / u_Fv[u];
-    case quantity::humidity_ratio:
-    case quantity::relative_humidity: break;
-    }
-    return v;
-}
-
 // A pair searched along the line of one input, whose other input that line
 // does not reach, reaches twice or cannot tell apart: says how the other input
 // runs along the line. False when the line cannot be described.
@@ -137,8 +124,8 @@ bool describe_line_pair(const char* what, const evaluation& e)
     const double other_value = pair->line_is_first ? e.second : e.first;
     const double p = e.pressure / u_Fp[e.u];
     line_reach r{};
-    if (!reach_of_line_pair(type, value_in(e.first, in.first.kind, e.u),
-                            value_in(e.second, in.second.kind, e.u), p, r))
+    if (!reach_of_line_pair(type, input_in(in.first.kind, e.first, e.u),
+                            input_in(in.second.kind, e.second, e.u), p, r))
         return false;
     const formatted given_line = with_unit(line_value, line_input.kind, e.u);
     const formatted given_other = with_unit(other_value, other.kind, e.u);

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "api/units.h"
+
 namespace hygra {
 
 namespace {
@@ -26,5 +28,18 @@ constexpr std::array<state_inputs, HYGRA_STATE_TYPE_COUNT> table = {{
 }  // namespace
 
 const state_inputs& inputs_of(int t) { return table[static_cast<unsigned>(t)]; }
+
+double input_in(quantity q, double v, int u)
+{
+    switch (q) {
+    case quantity::temperature: return temperature_in(v, u);
+    case quantity::enthalpy: return v / u_Fh[u];
+    case quantity::entropy: return entropy_in(v, u);
+    case quantity::volume: return v / u_Fv[u];
+    case quantity::humidity_ratio:
+    case quantity::relative_humidity: break;
+    }
+    return v;
+}
 
 }  // namespace hygra

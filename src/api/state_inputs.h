@@ -21,6 +21,10 @@ struct state_inputs {
 // The inputs of state type t (0..29), in the order the caller gives them.
 const state_inputs& inputs_of(int t);
 
+// An input of quantity q from the caller's unit system u to internal units
+// (K, kJ/kg, kJ/(kg K), m3/kg; fractions unchanged).
+double input_in(quantity q, double v, int u);
+
 }  // namespace hygra
 
 #endif
