@@ -35,9 +35,12 @@ std::string fit_range_note(const state_request& request, const evaluation& e)
     if (!e.state_ok)
         return {};
     std::string names;
+    int count = 0;
     for (const property_value& v : e.values)
-        if (v.result == HYGRA_OK && is_saturated_water_property(v.code))
+        if (v.result == HYGRA_OK && is_saturated_water_property(v.code)) {
             names += (names.empty() ? "" : ", ") + std::string(hygra_property_name(v.code));
+            ++count;
+        }
     if (names.empty())
         return {};
     const double first = request.choice.swapped ? request.b.value : request.a.value;
@@ -50,7 +53,7 @@ std::string fit_range_note(const state_request& request, const evaluation& e)
     if (!(tdb > (si ? fit_top_si : fit_top_ip)))
         return {};
     return "note: " + names + " at a dry bulb above " + (si ? "200 degC" : "392 degF") +
-           " extrapolate the saturated-water fits, made up to that temperature (at 350 degC "
+           (count == 1 ? " extrapolates" : " extrapolate") + " the saturated-water fits, made up to that temperature (at 350 degC "
            "VW is some 6 % and VG 37 % off the steam tables)";
 }
 
