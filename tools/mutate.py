@@ -27,6 +27,7 @@ import json
 import os
 import random
 import re
+import resource
 import signal
 import subprocess
 import sys
@@ -228,18 +229,33 @@ def build(build_dir, targets, timeout):
         return False
 
 
+def cpu_seconds_of_children():
+    usage = resource.getrusage(resource.RUSAGE_CHILDREN)
+    return usage.ru_utime + usage.ru_stime
+
+
 def run_tests(build_dir, tests, timeout):
-    """KILLED, SURVIVED or TIMED_OUT; the test programs stop at their first failure."""
-    deadline = time.monotonic() + timeout
+    """KILLED, SURVIVED or TIMED_OUT; the test programs stop at their first failure.
+
+    The limit is on processor time, so that a machine busy with other work
+    does not turn a slow survivor into a time-out; a wall-clock limit ten
+    times as long catches a program that waits without computing."""
+    spent = 0.0
     for test in tests:
-        left = deadline - time.monotonic()
+        left = timeout - spent
         if left <= 0:
             return TIMED_OUT
+        limit = max(1, int(left + 0.5))
+        before = cpu_seconds_of_children()
         try:
             done = subprocess.run([str(build_dir / test), "--gtest_fail_fast", "--gtest_brief=1"],
                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                                  timeout=left, start_new_session=True)
+                                  timeout=10 * left, start_new_session=True,
+                                  preexec_fn=lambda: resource.setrlimit(resource.RLIMIT_CPU, (limit, limit)))
         except subprocess.TimeoutExpired:
+            return TIMED_OUT
+        spent += cpu_seconds_of_children() - before
+        if done.returncode in (-signal.SIGXCPU, -signal.SIGKILL) or spent > timeout:
             return TIMED_OUT
         if done.returncode != 0:
             return KILLED
@@ -345,7 +361,7 @@ def main():
     ap.add_argument("--seed", type=int, default=1, help="seed of the sample (default 1)")
     ap.add_argument("--per-file", type=int, default=20, help="mutants drawn per file (default 20)")
     ap.add_argument("--timeout", type=float, default=0,
-                    help="seconds a mutant's tests may run (default: 5x the unmutated run, at least 20)")
+                    help="processor seconds a mutant's tests may use (default: 5x the unmutated run, at least 20)")
     ap.add_argument("--budget", type=float, default=3600,
                     help="stop starting mutants after this many seconds (default 3600)")
     ap.add_argument("--results", help="JSON lines of outcomes, which a run resumes from "
@@ -393,15 +409,15 @@ def main():
     for targets, tests in suites.values():
         if not build(build_dir, targets, 1800):
             sys.exit(f"mutate: the unmutated tree does not build in {build_dir}")
-        started = time.monotonic()
+        started = cpu_seconds_of_children()
         if run_tests(build_dir, tests, 1800) != SURVIVED:
             sys.exit("mutate: the unmutated tree fails its tests; fix them first")
         if not args.timeout:
-            timeout = max(timeout, 20.0, 5 * (time.monotonic() - started))
+            timeout = max(timeout, 20.0, 5 * (cpu_seconds_of_children() - started))
 
     todo = [(m, d) for m, d in plan if m.key(d) not in done]
     print(f"mutate: {len(plan)} mutants in {len(files)} files, {len(plan) - len(todo)} already done, "
-          f"tests limited to {timeout:.0f} s each", file=sys.stderr)
+          f"tests limited to {timeout:.0f} processor seconds each", file=sys.stderr)
     began = time.monotonic()
     with results.open("a") as out:
         for i, (m, digest) in enumerate(todo, 1):
