@@ -28,6 +28,7 @@ import os
 import random
 import re
 import resource
+import shutil
 import signal
 import subprocess
 import sys
@@ -318,9 +319,12 @@ def configure(build_dir):
         return
     # Optimised a little, so the searches in the tests run fast, but not so
     # much that every rebuild is slow; benchmarks are not needed.
+    # ccache, where installed, makes the rebuild of a file put back after
+    # its mutant a cache hit, halving the compiling.
+    launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"] if shutil.which("ccache") else []
     subprocess.run(["cmake", "-S", str(ROOT), "-B", str(build_dir), "-DCMAKE_BUILD_TYPE=Release",
                     "-DCMAKE_CXX_FLAGS_RELEASE=-O1", "-DCMAKE_C_FLAGS_RELEASE=-O1",
-                    "-DHYGRA_BUILD_BENCHMARKS=OFF"], check=True, stdout=subprocess.DEVNULL)
+                    "-DHYGRA_BUILD_BENCHMARKS=OFF", *launcher], check=True, stdout=subprocess.DEVNULL)
 
 
 def report(done):

@@ -52,8 +52,9 @@ TEST(SavedProperties, EveryPropertyInBothUnitSystemsAnswersAsBefore)
         double p, t, w;
         ASSERT_TRUE(fields >> p >> t >> w) << line;
         for (int units : {HYGRA_SI, HYGRA_IP}) {
-            if (units == HYGRA_IP)
+            if (units == HYGRA_IP) {
                 ASSERT_TRUE(fields >> p >> t) << line;
+            }
             for (int code = 0; code < HYGRA_PROPERTY_COUNT; ++code) {
                 std::string saved;
                 ASSERT_TRUE(fields >> saved) << line;
