@@ -1,0 +1,49 @@
+// Helpers of the tests of the C interface: one evaluation with its result
+// code, which must leave the value behind the pointer alone when it fails.
+#ifndef HYGRA_TESTS_API_TEST_H
+#define HYGRA_TESTS_API_TEST_H
+
+#include <limits>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "hygra.h"
+
+namespace api_test {
+
+const double qnan = std::numeric_limits<double>::quiet_NaN();
+const double inf = std::numeric_limits<double>::infinity();
+constexpr double atm = 1.01325;                    // bar
+constexpr double atm_psi = 14.695948775513449;     // the same, psi
+constexpr double sentinel = -12345.0;
+
+struct result {
+    int code;
+    double value;
+};
+
+inline result eval(int type, int code, int units, double a, double b, double p)
+{
+    double v = sentinel;
+    const int rc = moistair_eval(type, code, units, &v, a, b, p);
+    if (rc != HYGRA_OK) {
+        EXPECT_EQ(v, sentinel) << "written on code " << rc;
+    }
+    return {rc, v};
+}
+
+// The value of a property that must exist.
+inline double value(int type, int code, int units, double a, double b, double p)
+{
+    const result r = eval(type, code, units, a, b, p);
+    EXPECT_EQ(r.code, HYGRA_OK) << "type " << type << " code " << code << " of (" << a << ", " << b
+                                << ") at " << p << ": " << hygra_last_error();
+    return r.value;
+}
+
+inline bool said(const char* text) { return std::string(hygra_last_error()).find(text) != std::string::npos; }
+
+}  // namespace api_test
+
+#endif
