@@ -42,6 +42,12 @@ inline double value(int type, int code, int units, double a, double b, double p)
     return r.value;
 }
 
+// The property codes of the two inputs of each state type, in its order.
+constexpr int inputs_of[HYGRA_STATE_TYPE_COUNT][2] = {
+    {0, 1},   {0, 13},  {0, 11},  {0, 19},  {0, 23},  {0, 15},  {0, 2},   {11, 1},  {11, 0},  {11, 13},
+    {11, 19}, {11, 23}, {11, 15}, {13, 1},  {13, 0},  {13, 11}, {13, 19}, {13, 23}, {13, 15}, {2, 1},
+    {2, 13},  {2, 19},  {2, 23},  {2, 15},  {1, 19},  {1, 23},  {1, 15},  {19, 23}, {19, 15}, {23, 15}};
+
 inline bool said(const char* text) { return std::string(hygra_last_error()).find(text) != std::string::npos; }
 
 }  // namespace api_test

@@ -91,40 +91,34 @@ TEST(TriplePoint, TypedTriplePointIsLiquidWater)
 
 TEST(Limits, PublishedLimitsAreInsideTheRange)
 {
-    struct limit {
-        int units, selector;
-        double typed, beyond, p;
-    };
-    const limit limits[] = {{HYGRA_SI, HYGRA_CONST_TMIN, -100.0, -100.001, atm},
-                            {HYGRA_SI, HYGRA_CONST_TMAX, 372.0, 372.001, atm},
-                            {HYGRA_IP, HYGRA_CONST_TMIN, -148.0, -148.001, atm_psi},
-                            {HYGRA_IP, HYGRA_CONST_TMAX, 701.6, 701.601, atm_psi}};
-    for (const limit& l : limits) {
+    // Unit system, selector, the limit as typed and just beyond it.
+    const double limits[][4] = {{0, HYGRA_CONST_TMIN, -100.0, -100.001}, {0, HYGRA_CONST_TMAX, 372.0, 372.001},
+                                {1, HYGRA_CONST_TMIN, -148.0, -148.001}, {1, HYGRA_CONST_TMAX, 701.6, 701.601}};
+    for (const auto& l : limits) {
+        const int units = int(l[0]);
+        const double p = units == HYGRA_SI ? atm : atm_psi;
         double reported = qnan;
-        ASSERT_EQ(moistair_const(l.selector, l.units, &reported), HYGRA_OK);
+        ASSERT_EQ(moistair_const(int(l[1]), units, &reported), HYGRA_OK);
         // As typed, and as the constants report them (-100 degC converts to a
         // rounding below the limit, and is the limit).
-        for (double t : {l.typed, reported}) {
-            EXPECT_EQ(eval(HYGRA_TDRY_RH, HYGRA_HM, l.units, t, 0.001, l.p).code, HYGRA_OK) << t;
-            EXPECT_EQ(eval(HYGRA_RH_TDRY, HYGRA_HM, l.units, 0.001, t, l.p).code, HYGRA_OK) << t;
-            EXPECT_NEAR(value(HYGRA_TDRY_W, HYGRA_TDB, l.units, t, 0.0, l.p), l.typed, 1e-9) << t;
+        for (double t : {l[2], reported}) {
+            EXPECT_EQ(eval(HYGRA_TDRY_RH, HYGRA_HM, units, t, 0.001, p).code, HYGRA_OK) << t;
+            EXPECT_EQ(eval(HYGRA_RH_TDRY, HYGRA_HM, units, 0.001, t, p).code, HYGRA_OK) << t;
+            EXPECT_NEAR(value(HYGRA_TDRY_W, HYGRA_TDB, units, t, 0.0, p), l[2], 1e-9) << t;
         }
-        EXPECT_EQ(eval(HYGRA_TDRY_W, HYGRA_W, l.units, l.beyond, 0.001, l.p).code, HYGRA_OUT_OF_RANGE);
+        EXPECT_EQ(eval(HYGRA_TDRY_W, HYGRA_W, units, l[3], 0.001, p).code, HYGRA_OUT_OF_RANGE);
     }
     // The lowest temperature as a wet bulb and as a dew point.
     EXPECT_EQ(eval(HYGRA_TDRY_TWET, HYGRA_W, HYGRA_SI, -100.0, -100.0, atm).code, HYGRA_OK);
     EXPECT_EQ(eval(HYGRA_TDRY_TDEW, HYGRA_W, HYGRA_SI, 20.0, -100.0, atm).code, HYGRA_OK);
-    // Just inside and just outside, in temperature and pressure: 0 to 50 bar.
-    struct row {
-        int units;
-        double t, p;
-        int code;
-    };
-    for (const row& r : {row{0, -99.99999999999, 1, 0}, row{0, -100.0001, 1, 4}, row{0, 372, 50, 0},
-                         row{0, 372.0001, 1, 4}, row{0, 20, 0, 0}, row{0, 20, -1e-9, 4}, row{0, 20, 50.000001, 4},
-                         row{1, -147.99999999999, 14.7, 0}, row{1, -148.001, 14.7, 4}, row{1, 20, 725.19 * 1.0001, 4},
-                         row{0, inf, 1, 4}, row{0, 20, -inf, 4}, row{0, 1e308, 1, 4}})
-        EXPECT_EQ(eval(HYGRA_TDRY_W, HYGRA_TDB, r.units, r.t, 0.0, r.p).code, r.code) << r.t << " " << r.p;
+    // Just inside and just outside, in temperature and pressure (0 to 50 bar):
+    // unit system, dry bulb, pressure, result code.
+    const double rows[][4] = {{0, -99.99999999999, 1, 0}, {0, -100.0001, 1, 4}, {0, 372, 50, 0}, {0, 372.0001, 1, 4},
+                              {0, 20, 0, 0}, {0, 20, -1e-9, 4}, {0, 20, 50.000001, 4}, {1, -147.99999999999, 14.7, 0},
+                              {1, -148.001, 14.7, 4}, {1, 20, 725.19 * 1.0001, 4}, {0, inf, 1, 4}, {0, 20, -inf, 4},
+                              {0, 1e308, 1, 4}};
+    for (const auto& r : rows)
+        EXPECT_EQ(eval(HYGRA_TDRY_W, HYGRA_TDB, int(r[0]), r[1], 0.0, r[2]).code, int(r[3])) << r[1] << " " << r[2];
 }
 
 TEST(Limits, WetBulbARoundingAboveTheDryBulbIsSaturatedAir)
@@ -201,28 +195,8 @@ TEST(BadNumbers, ANanInputGivesNanForWhatDependsOnIt)
     EXPECT_EQ(minus.value, plus.value);
 }
 
-TEST(Searches, StatesNearTheRangeLimitsColdDryAirAndNearlyPureVapour)
+TEST(Searches, ColdDryAirAndNearlyPureVapour)
 {
-    // States near the limits rebuilt from pairs without the dry bulb.
-    const int pairs[10][3] = {{HYGRA_W_TWET, HYGRA_W, HYGRA_TWB}, {HYGRA_W_RH, HYGRA_W, HYGRA_RH},
-                              {HYGRA_W_H, HYGRA_W, HYGRA_HM},    {HYGRA_W_S, HYGRA_W, HYGRA_SM},
-                              {HYGRA_W_V, HYGRA_W, HYGRA_VM},    {HYGRA_RH_TWET, HYGRA_RH, HYGRA_TWB},
-                              {HYGRA_RH_W, HYGRA_RH, HYGRA_W},   {HYGRA_RH_H, HYGRA_RH, HYGRA_HM},
-                              {HYGRA_RH_S, HYGRA_RH, HYGRA_SM},  {HYGRA_RH_V, HYGRA_RH, HYGRA_VM}};
-    int rebuilt = 0;
-    for (double tdb : {-99.95, -99.9, 371.5, 371.8, 371.95})
-        for (double rh : {0.001, 0.5})
-            for (double p : {0.01, atm}) {
-                if (eval(HYGRA_TDRY_RH, HYGRA_W, HYGRA_SI, tdb, rh, p).code != HYGRA_OK)
-                    continue;  // above the boiling point
-                for (const auto& q : pairs) {
-                    const double a = value(HYGRA_TDRY_RH, q[1], HYGRA_SI, tdb, rh, p);
-                    const double b = value(HYGRA_TDRY_RH, q[2], HYGRA_SI, tdb, rh, p);
-                    EXPECT_NEAR(value(q[0], HYGRA_TDB, HYGRA_SI, a, b, p), tdb, 2e-5) << q[0] << " at " << tdb;
-                    ++rebuilt;
-                }
-            }
-    EXPECT_GE(rebuilt, 100);
     // Cold dry air whose dew point lies just above the lowest temperature,
     // where the dew-point correlation starts the search far from it: the dew
     // point is saturation at the humidity ratio, and the wet bulb lies between

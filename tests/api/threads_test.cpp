@@ -18,21 +18,16 @@ struct call {
 // the properties of a few ordinary states.
 std::vector<call> workload()
 {
-    // For each state type, the property codes of its two inputs.
-    const int pairs[HYGRA_STATE_TYPE_COUNT][2] = {
-        {0, 1},   {0, 13},  {0, 11},  {0, 19},  {0, 23},  {0, 15},  {0, 2},   {11, 1},  {11, 0},  {11, 13},
-        {11, 19}, {11, 23}, {11, 15}, {13, 1},  {13, 0},  {13, 11}, {13, 19}, {13, 23}, {13, 15}, {2, 1},
-        {2, 13},  {2, 19},  {2, 23},  {2, 15},  {1, 19},  {1, 23},  {1, 15},  {19, 23}, {19, 15}, {23, 15}};
     std::vector<call> calls;
     for (const auto& s : {std::vector<double>{20.0, 0.5, 1.01325}, {-10.0, 0.8, 0.9}, {45.0, 0.2, 3.0}}) {
         double props[HYGRA_PROPERTY_COUNT];
-        for (int code = 0; code < HYGRA_PROPERTY_COUNT; ++code) {
+        for (int code = 0; code < HYGRA_PROPERTY_COUNT; ++code)
             moistair_eval(HYGRA_TDRY_RH, code, HYGRA_SI, &props[code], s[0], s[1], s[2]);
-            calls.push_back({HYGRA_W_TDRY, code, HYGRA_IP, props[11], s[0] * 1.8 + 32.0, s[2] * 14.5038});
-        }
+        for (int code = 0; code < HYGRA_PROPERTY_COUNT; ++code)  // inch-pound: dry bulb and humidity ratio
+            calls.push_back({HYGRA_W_TDRY, code, HYGRA_IP, props[HYGRA_W], s[0] * 1.8 + 32.0, s[2] * 14.5038});
         for (int type = 0; type < HYGRA_STATE_TYPE_COUNT; ++type)
             for (int code = 0; code < HYGRA_PROPERTY_COUNT; code += 3) {
-                const double a = props[pairs[type][0]], b = props[pairs[type][1]];
+                const double a = props[api_test::inputs_of[type][0]], b = props[api_test::inputs_of[type][1]];
                 calls.push_back({type, code, HYGRA_SI, a, b, s[2]});
                 if (code % 9 == 0) {
                     calls.push_back({type, code, HYGRA_SI, a, b, 60.0});
