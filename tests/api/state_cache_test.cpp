@@ -17,8 +17,8 @@ state_key key(int type, double a, double b = 0.001, double p = 101325.0) { retur
 TEST(StateCache, KeysCompareExactlyAndAreAllFoundAgain)
 {
     state_cache c;
-    EXPECT_EQ(c.get(key(moist_air::tdry_w, 293.15)).tdry(), 293.15);
-    EXPECT_EQ(c.get(key(moist_air::tdry_w, 293.15)).tdry(), 293.15);
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(c.get(key(moist_air::tdry_w, 293.15)).tdry(), 293.15);
     EXPECT_EQ(c.constructions(), 1u);
     // A unit in the last place of an input or the pressure, or another state
     // type with the same inputs, is another key; 0.0 and -0.0 are one.
