@@ -23,14 +23,21 @@ struct result {
     double value;
 };
 
-inline result eval(int type, int code, int units, double a, double b, double p)
+// Runs call(&value), which must leave the value alone when it fails.
+template <class Call>
+result checked(Call call)
 {
     double v = sentinel;
-    const int rc = moistair_eval(type, code, units, &v, a, b, p);
+    const int rc = call(&v);
     if (rc != HYGRA_OK) {
         EXPECT_EQ(v, sentinel) << "written on code " << rc;
     }
     return {rc, v};
+}
+
+inline result eval(int type, int code, int units, double a, double b, double p)
+{
+    return checked([&](double* v) { return moistair_eval(type, code, units, v, a, b, p); });
 }
 
 // The value of a property that must exist.

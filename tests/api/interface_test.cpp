@@ -38,12 +38,7 @@ result by_code(int code, const state& s = room) { return eval(s.type, code, s.un
 
 result by_name(const char* name, const state& s = room)
 {
-    double v = sentinel;
-    const int rc = moistair_eval_str(s.type, name, s.units, &v, s.first, s.second, s.pressure);
-    if (rc != HYGRA_OK) {
-        EXPECT_EQ(v, sentinel) << "written on code " << rc;
-    }
-    return {rc, v};
+    return checked([&](double* v) { return moistair_eval_str(s.type, name, s.units, v, s.first, s.second, s.pressure); });
 }
 
 // The same result code and, bit for bit, the same value.
@@ -68,25 +63,13 @@ TEST(Evaluate, ArgumentsAndResultCodes)
                 const int rc = eval(type, code, units, 20.0, 0.5, 1.0).code;
                 EXPECT_TRUE(rc >= HYGRA_OK && rc <= HYGRA_OUT_OF_RANGE) << type << " " << code;
             }
-    // Success comes with a finite value: dry to saturated air, -60 to 200 degC,
-    // 0.1 to 50 bar, and (found by fuzzing) at 5e-324 psi, where the ideal-gas volume overflows.
-    int successes = 0;
-    auto all_finite = [&](int type, int units, double a, double b, double p) {
-        for (int code = 0; code < HYGRA_PROPERTY_COUNT; ++code) {
-            const result r = eval(type, code, units, a, b, p);
-            successes += r.code == HYGRA_OK;
-            EXPECT_TRUE(r.code != HYGRA_OK || std::isfinite(r.value)) << code << " of " << a << ", " << b << ", " << p;
-        }
-    };
-    for (double tc = -60.0; tc <= 200.0; tc += 20.0)
-        for (double bar : {0.1, 1.0, 10.0, 50.0})
-            for (double fraction : {0.0, 0.5, 1.0}) {
-                const result ws = eval(HYGRA_TDRY_W, HYGRA_WS, HYGRA_SI, tc, 0.0, bar);
-                if (ws.code == HYGRA_OK)
-                    all_finite(HYGRA_TDRY_W, HYGRA_SI, tc, fraction * ws.value, bar);
-            }
-    all_finite(HYGRA_RH_TDRY, HYGRA_IP, 0.0, 0.0, 5e-324);
-    EXPECT_GT(successes, 3000);
+    // Found by fuzzing: at 1e-100 bar and below the ideal-gas volume
+    // overflows, and what it gives must not pass as an answer: success comes
+    // with a finite value.
+    for (int code = 0; code < HYGRA_PROPERTY_COUNT; ++code) {
+        const result r = eval(HYGRA_RH_TDRY, code, HYGRA_IP, 0.0, 0.0, 5e-324);
+        EXPECT_TRUE(r.code != HYGRA_OK || std::isfinite(r.value)) << code;
+    }
     for (int code : {HYGRA_CPA, HYGRA_PRA})
         EXPECT_EQ(eval(HYGRA_RH_TDRY, code, HYGRA_SI, 0.0, 20.0, 1e-100).code, HYGRA_OUT_OF_RANGE) << code;
     EXPECT_NE(eval(HYGRA_RH_V, HYGRA_VM, HYGRA_IP, 0.0, 0.0, 7.5e-308).code, HYGRA_OK);
@@ -209,12 +192,7 @@ TEST(ModelConstants, EverySelectorInBothUnitSystemsAndNoOther)
 
 result altitude(int (*fn)(int, double*, double), int units, double z)
 {
-    double v = sentinel;
-    const int rc = fn(units, &v, z);
-    if (rc != HYGRA_OK) {
-        EXPECT_EQ(v, sentinel) << "written on code " << rc;
-    }
-    return {rc, v};
+    return checked([&](double* v) { return fn(units, v, z); });
 }
 
 TEST(StandardAtmosphere, PressureAndTemperatureInMetresAndFeet)

@@ -4,7 +4,6 @@
 // (and the dew point, for the pairs that give one).
 #include <cmath>
 #include <map>
-#include <sstream>
 
 #include "api_test.h"
 
@@ -52,8 +51,8 @@ void rebuild_from_every_pair(int units, double t, double rh, double p, bool stri
     for (int type = 0; type < HYGRA_STATE_TYPE_COUNT; ++type) {
         const int first = inputs_of[type][0], second = inputs_of[type][1];
         const double a = props[first], b = props[second];
-        std::ostringstream where;
-        where << "state type " << type << " from " << t << ", rh " << rh << ", p " << p << ", units " << units;
+        SCOPED_TRACE(testing::Message() << "state type " << type << " from " << t << ", rh " << rh << ", p " << p
+                                        << ", units " << units);
         // A saturated state may read back a relative humidity a hair above 1, which is refused.
         if (strict && (type == HYGRA_TDRY_RH || type == HYGRA_RH_TDRY) && props[HYGRA_RH] > 1.0 + 1e-9)
             continue;
@@ -69,12 +68,12 @@ void rebuild_from_every_pair(int units, double t, double rh, double p, bool stri
             ++n.refused;
             continue;
         }
-        ASSERT_EQ(rc, HYGRA_OK) << where.str() << ": " << hygra_last_error();
+        ASSERT_EQ(rc, HYGRA_OK) << hygra_last_error();
         const double w2 = value(type, HYGRA_W, units, a, b, p);
         ++n.rebuilds;
         // A dew point given is the state's dew point (1e-6 K).
         if (strict && first == HYGRA_TDEW) {
-            EXPECT_NEAR(value(type, HYGRA_TDEW, units, a, b, p), a, 1e-6 / kpd) << where.str();
+            EXPECT_NEAR(value(type, HYGRA_TDEW, units, a, b, p), a, 1e-6 / kpd);
         }
         // Along a wet-bulb line the enthalpy changes by W hw* only, so the error
         // of the wet bulb read back, about 1e-8 of it, moves W by a few 1e-9.
@@ -93,7 +92,7 @@ void rebuild_from_every_pair(int units, double t, double rh, double p, bool stri
         const double a2 = value(type, first, units, a, b, p), b2 = value(type, second, units, a, b, p);
         EXPECT_TRUE(!strict && same(first, a, a2) && same(second, b, b2) &&
                     (near_triple_point || rh < 1e-3 || line_pair(type) || w > 10.0))
-            << where.str() << ": dry bulb " << t2 << " (" << t << "), W " << w2 << " (" << w << ")";
+            << "dry bulb " << t2 << " (" << t << "), W " << w2 << " (" << w << ")";
     }
 }
 
