@@ -336,6 +336,7 @@ TEST(Messages, ResultCodesAndTheLastFailureInTheCallersWords)
     expect_message(moistair_eval_str(1, "enthalpy", 0, &v, 20.0, 0.5, 1.0), 1,
                    "\"enthalpy\" is not the name of a property (TDB, TWB, RH, W, HM, ...) nor a property code 0 to 45");
     expect_message(moistair_eval_str(1, nullptr, 0, &v, 20.0, 0.5, 1.0), 1, "the property name is null");
+    expect_message(moistair_eval_str(1, "46", 0, &v, 20.0, 0.5, 1.0), 1, "\"46\" is not the name of a property");
     expect_message(moistair_pz(0, &v, 12000.0), 4, "altitude 12000 m is outside the standard atmosphere's range, -500 to 10000 m");
     expect_message(moistair_tz(1, &v, -2000.0), 4, "altitude -2000 ft is outside the standard atmosphere's range, -1640.42 to 32808.4 ft");
     expect_message(moistair_const(6, 0, &v), 1, "constant selector 6 is not one of 0 to 5");
