@@ -1,20 +1,12 @@
 """What the test files share: the header's numbers, the library called directly, optional packages."""
 
-import ctypes
-import functools
-import importlib
-import math
-import os
-import re
+import ctypes, functools, importlib, math, os, pathlib, re
 
 SOURCE_ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-PACKAGE_SOURCE = os.path.join(SOURCE_ROOT, "python", "hygra")
-with open(os.path.join(SOURCE_ROOT, "include", "hygra.h"), encoding="utf-8") as _header:
-    HEADER = _header.read()
+HEADER = pathlib.Path(SOURCE_ROOT, "include", "hygra.h").read_text(encoding="utf-8")
 
 # The header names the inputs of its state types in its own abbreviations.
-_INPUT_NAMES = {"TDRY": "TDB", "TWET": "TWB", "TDEW": "TDEW", "RH": "RH", "W": "W", "H": "HM", "S": "SM",
-                "V": "VM"}
+_INPUT_NAMES = dict(TDRY="TDB", TWET="TWB", TDEW="TDEW", RH="RH", W="W", H="HM", S="SM", V="VM")
 # {(first input, second input): state type}, {property name: code}, {function: number of parameters}
 STATE_TYPES = {(_INPUT_NAMES[a], _INPUT_NAMES[b]): int(n)
                for a, b, n in re.findall(r"HYGRA_([A-Z]+)_([A-Z]+)\s*=\s*(\d+),?\s*/\*", HEADER)
@@ -34,26 +26,20 @@ def optional(module):
 
 
 @functools.lru_cache(maxsize=None)
-def _c_library():
+def c_library():
+    """The library itself, loaded here apart from the package."""
     lib = ctypes.CDLL(os.environ["HYGRA_LIBRARY"])
-    lib.moistair_eval.argtypes = (ctypes.c_int,) * 3 + (ctypes.POINTER(ctypes.c_double),) + (ctypes.c_double,) * 3
     lib.hygra_last_error.restype = ctypes.c_char_p
     return lib
 
 
 def c_value(name, units="SI", **inputs):
-    """moistair_eval's value of a property by the header's numbers (the pair in the order given when it is a
-    state type, else reversed); NaN when it fails."""
+    """moistair_eval's value by the header's numbers (the pair in the order given if it can); NaN on failure."""
     pair = tuple(k for k in inputs if k != "P")
-    pair = pair if pair in STATE_TYPES else pair[::-1]
-    out = ctypes.c_double()
-    rc = _c_library().moistair_eval(STATE_TYPES[pair], PROPERTY_CODES[name], units == "IP", ctypes.byref(out),
-                                    inputs[pair[0]], inputs[pair[1]], inputs["P"])
+    pair, out = pair if pair in STATE_TYPES else pair[::-1], ctypes.c_double()
+    rc = c_library().moistair_eval(STATE_TYPES[pair], PROPERTY_CODES[name], units == "IP", ctypes.byref(out),
+                                   *(ctypes.c_double(inputs[k]) for k in (*pair, "P")))
     return math.nan if rc else out.value
-
-
-def c_last_error():
-    return _c_library().hygra_last_error().decode()
 
 
 def same(a, b):

@@ -1,13 +1,11 @@
 """hygra.props: the library's values over numbers, lists, NumPy, pandas, xarray (lazily with Dask) and pint."""
 
-import math
-import re
-import unittest
+import array, math, re, unittest
 
-import helpers
-import hygra
+import helpers, hygra
 
-numpy, pandas, xarray, dask_array, pint = map(helpers.optional, ("numpy", "pandas", "xarray", "dask.array", "pint"))
+numpy, pandas, xarray = map(helpers.optional, ("numpy", "pandas", "xarray"))
+dask_array, pint = map(helpers.optional, ("dask.array", "pint"))
 ALL = [p.name for p in hygra.properties()]
 NAN, P0 = math.nan, hygra.pressure_at(0)
 
@@ -20,27 +18,26 @@ def librarys(name, units="SI", P=P0, **inputs):
 
 def all_librarys(values, name, units="SI", **columns):
     """values, element by element, are the library's (NaN where NaN) at the inputs' elements."""
-    values, expected = list(values), [librarys(name, units, **dict(zip(columns, row))) for row in zip(*columns.values())]
+    values = list(values)
+    expected = [librarys(name, units, **dict(zip(columns, row))) for row in zip(*columns.values())]
     return len(values) == len(expected) and all(map(helpers.same, values, expected))
 
 
 class NumbersAndLists(unittest.TestCase):
     def test_each_element_is_the_librarys_value_or_nan_where_it_fails_or_is_missing(self):
         # The last SI state exists, but its dew point lies below the model's range.
-        cases = [("SI", dict(TDB=[20, -10, 400, 35, 80, 0.5, NAN, -99], RH=[0.5, 0.9, 0.5, 1.2, 0.1, 0, 0.5, 0.5],
+        cases = [("SI", dict(TDB=[20, -10, 400, 35, 80, 0.5, NAN, -99], RH=[.5, .9, .5, 1.2, .1, 0, .5, .5],
                              P=[1.01325, 0.9, 1.0, 1.0, 2.0, 0.5, 1.0, 0.01])),
                  ("IP", dict(W=[0.008, 0.002, 0.02, 0.0], HM=[30, 10, 50, 20], P=[14.7, 12, 20, 14.7])),
                  ("SI", dict(TWB=[10, 15, 30], RH=[0.3, 0.6, NAN], P=[1.0, 1.01325, 0.8]))]
         for units, inputs in cases:
             got = hygra.props(ALL, units=units, errors="nan", **inputs)
-            self.assertEqual(list(got), ALL)
             for name in ALL:
-                with self.subTest(units=units, name=name):
-                    self.assertTrue(all_librarys(got[name], name, units, **inputs), got[name])
+                self.assertTrue(all_librarys(got[name], name, units, **inputs), (units, name, got[name]))
 
     def test_numbers_repeat_along_sequences_of_one_length_and_names_give_a_dictionary_in_their_order(self):
-        self.assertEqual(hygra.props("W", TDB=(10, 20, 30), RH=0.5, P=[1.0]),
-                         [librarys("W", TDB=t, RH=0.5, P=1.0) for t in (10, 20, 30)])
+        got = hygra.props("W", TDB=array.array("d", [10, 20, 30]), RH=0.5, P=[1.0])
+        self.assertTrue(all_librarys(got, "W", TDB=[10, 20, 30], RH=[0.5] * 3, P=[1.0] * 3))
         self.assertEqual(hygra.props("TDB", TDB=range(3), W=(0.001,)), [0.0, 1.0, 2.0])
         self.assertEqual(hygra.props(["W", "HM"], TDB=[], RH=0.5), {"W": [], "HM": []})
         with self.assertRaisesRegex(hygra.InvalidArgument, "TDB has 3"):
@@ -52,17 +49,14 @@ class NumbersAndLists(unittest.TestCase):
 
     def test_altitudes_give_each_element_its_own_pressure(self):
         got = hygra.props("P", TDB=20, RH=0.5, ALT=[0, 1500, 1500, -500, 12000, NAN], errors="nan")
-        self.assertEqual(got[:4], [hygra.pressure_at(z) for z in (0, 1500, 1500, -500)])
-        self.assertTrue(math.isnan(got[4]) and math.isnan(got[5]))
-        with self.assertRaises(hygra.OutOfRange):
-            hygra.props("P", TDB=20, RH=0.5, ALT=[0, 12000])
+        self.assertTrue(all(map(helpers.same, got, [*map(hygra.pressure_at, (0, 1500, 1500, -500)), NAN, NAN])))
+        self.assertRaises(hygra.OutOfRange, hygra.props, "P", TDB=20, RH=0.5, ALT=[0, 12000])
 
     def test_raise_names_the_property_the_inputs_and_the_first_failing_element(self):
-        with self.assertRaises(hygra.OutOfRange) as raised:
-            hygra.props(["W", "HM"], TDB=[20, NAN, 400, 500], RH=0.5)
         # The property, the inputs with their units and the element, then the library's words.
-        self.assertTrue(str(raised.exception).startswith("W at TDB=400 degC, RH=0.5, P=1.01325 bar (element 2): "
-                                                         "dry-bulb temperature 400 degC is above"), raised.exception)
+        words = re.escape("W at TDB=400 degC, RH=0.5, P=1.01325 bar (element 2): dry-bulb temperature 400 degC")
+        with self.assertRaisesRegex(hygra.OutOfRange, "^" + words):
+            hygra.props(["W", "HM"], TDB=[20, NAN, 400, 500], RH=0.5)
 
 
 @unittest.skipIf(numpy is None, "NumPy is not installed")
@@ -71,9 +65,8 @@ class NumPyArrays(unittest.TestCase):
         tdb, rh = numpy.array([20.0, NAN, 30.0, 400.0], dtype=numpy.float32), numpy.array([0.3, NAN, 0.9, 1.3])
         for name, values in hygra.props(["W", "TDEW"], TDB=tdb.reshape(4, 1), RH=rh, errors="nan").items():
             self.assertEqual((values.shape, values.dtype), ((4, 4), numpy.float64))
-            self.assertTrue(all_librarys(values.flat, name, TDB=tdb.astype(float).repeat(4), RH=numpy.tile(rh, 4)))
-        with self.assertRaises(hygra.InvalidArgument):
-            hygra.props("W", TDB=numpy.zeros(3), RH=numpy.zeros(4))
+            self.assertTrue(all_librarys(values.flat, name, TDB=tdb.astype(float).repeat(4), RH=[*rh] * 4))
+        self.assertRaises(hygra.InvalidArgument, hygra.props, "W", TDB=numpy.zeros(3), RH=numpy.zeros(4))
 
     def test_element_errors_name_the_index_and_integer_and_altitude_arrays_are_numbers(self):
         with self.assertRaisesRegex(hygra.OutOfRange, r"^W at TDB=400 degC, .* \(element \(1, 0\)\): dry-bulb"):
@@ -90,29 +83,29 @@ class PandasSeriesAndFrames(unittest.TestCase):
                                        "P": [1.0, 1.0, 0.9, 0.9], "station": list("abcd")}, index=self.index)
 
     def test_series_give_series_on_their_index_and_refuse_other_indexes(self):
-        for name, series in hygra.props(["W", "HM"], TDB=self.frame.TDB, RH=self.frame.RH, P=self.frame.P).items():
+        tdb, rh, p = self.frame.TDB, self.frame.RH, self.frame.P
+        for name, series in hygra.props(["W", "HM"], TDB=tdb, RH=rh, P=p).items():
             self.assertEqual((type(series), series.name), (pandas.Series, name))
             self.assertTrue(series.index.equals(self.index))
-            self.assertTrue(all_librarys(series, name, TDB=self.frame.TDB, RH=self.frame.RH, P=self.frame.P))
+            self.assertTrue(all_librarys(series, name, TDB=tdb, RH=rh, P=p))
         nullable = hygra.props("W", TDB=pandas.Series([20, None, 30], dtype="Float64"), RH=0.5)
         self.assertEqual(nullable.dtype, numpy.float64)
         self.assertTrue(all_librarys(nullable, "W", TDB=[20, NAN, 30], RH=[0.5] * 3))
-        with self.assertRaises(hygra.InvalidArgument):
-            hygra.props("W", TDB=self.frame.TDB, RH=self.frame.RH.reset_index(drop=True))
-        hot = self.frame.TDB.where(self.frame.index != self.index[3], 400.0)
+        self.assertRaises(hygra.InvalidArgument, hygra.props, "W", TDB=tdb, RH=rh.reset_index(drop=True))
         with self.assertRaisesRegex(hygra.OutOfRange, re.escape("(index Timestamp('2024-07-01 03:00:00'")):
-            hygra.props("W", TDB=hot, RH=0.5)
+            hygra.props("W", TDB=tdb.where(self.frame.index != self.index[3], 400.0), RH=0.5)
 
     def test_add_properties_gives_a_copy_with_new_columns_row_for_row(self):
         frame = self.frame.rename(columns={"RH": "humidity"})
-        out = hygra.pandas.add_properties(frame, inputs={"TDB": "TDB", "RH": "humidity"}, properties=["W", "TWB"], P="P")
+        out = hygra.pandas.add_properties(frame, {"TDB": "TDB", "RH": "humidity"}, ["W", "TWB"], P="P")
         self.assertEqual(list(out.columns), [*frame.columns, "W", "TWB"])
         self.assertNotIn("W", frame.columns)  # the caller's frame is untouched
         self.assertTrue(out.index.equals(self.index))
         self.assertTrue(all_librarys(out.TWB, "TWB", TDB=frame.TDB, RH=frame.humidity, P=frame.P))
         with self.assertRaises(hygra.InvalidArgument):  # would replace the input column
             hygra.pandas.add_properties(self.frame, inputs=("tdb", "RH"), properties=["RH"])
-        self.assertIn("out_RH", hygra.pandas.add_properties(self.frame, inputs=("TDB", "RH"), properties="RH", prefix="out_"))
+        out = hygra.pandas.add_properties(self.frame, inputs=("TDB", "RH"), properties="RH", prefix="out_")
+        self.assertIn("out_RH", out)
 
 
 @unittest.skipIf(xarray is None, "xarray is not installed")
@@ -124,11 +117,11 @@ class XarrayDataArrays(unittest.TestCase):
 
     def test_dataarrays_give_dataarrays_with_coordinates_and_units_and_refuse_text(self):
         hm = hygra.props(["W", "HM"], TDB=self.tdb, RH=self.rh, units="SI")["HM"]
-        self.assertEqual((type(hm), hm.dims, hm.name, hm.attrs["units"]), (xarray.DataArray, ("time", "site"), "HM", "kJ/kg"))
+        self.assertEqual((type(hm), hm.dims, hm.name, hm.attrs["units"]),
+                         (xarray.DataArray, ("time", "site"), "HM", "kJ/kg"))
         self.assertEqual(list(hm.coords["site"].values), ["a", "b", "c"])
-        self.assertTrue(all_librarys(hm.values.flat, "HM", TDB=self.tdb.values.flat, RH=numpy.tile(self.rh.values, 2)))
-        with self.assertRaises(TypeError):
-            hygra.props("W", TDB=self.tdb.astype(str), RH=self.rh)
+        self.assertTrue(all_librarys(hm.values.flat, "HM", TDB=self.tdb.values.flat, RH=[0.5, 0.3, 0.2] * 2))
+        self.assertRaises(TypeError, hygra.props, "W", TDB=self.tdb.astype(str), RH=self.rh)
 
     @unittest.skipIf(dask_array is None, "Dask is not installed")
     def test_chunked_arrays_stay_lazy_and_compute_to_the_serial_result(self):
@@ -148,7 +141,8 @@ class PintQuantities(unittest.TestCase):
         got = hygra.props(["HM", "TWB"], TDB=q(68.0, "degF"), RH=q(0.5, "dimensionless"), P=q(101325.0, "Pa"))
         self.assertEqual(str(got["HM"].units), "kilojoule / kilogram")
         self.assertAlmostEqual(got["HM"].magnitude, librarys("HM", TDB=20, RH=0.5), places=9)
-        self.assertAlmostEqual(got["TWB"].to("degF").magnitude, librarys("TWB", TDB=20, RH=0.5) * 1.8 + 32, places=9)
+        self.assertAlmostEqual(got["TWB"].to("degF").magnitude, librarys("TWB", TDB=20, RH=0.5) * 1.8 + 32,
+                               places=9)
         ip = hygra.props("TDB", W=q(numpy.array([7.0, 10.0]), "g/kg"), TDB=q(293.15, "K"), units="IP")
         self.assertEqual(str(ip.units), "degree_Fahrenheit")
         numpy.testing.assert_allclose(ip.magnitude, [68.0, 68.0], rtol=1e-12)
@@ -157,5 +151,4 @@ class PintQuantities(unittest.TestCase):
         self.assertAlmostEqual(p.to("bar").magnitude, hygra.pressure_at(1609.344), places=12)
         for p in hygra.properties():  # every unit of the library is a pint unit
             q(1.0, hygra._pint.unit_of(p.name, False)), q(1.0, hygra._pint.unit_of(p.name, True))
-        with self.assertRaises(hygra.InvalidArgument):
-            hygra.props("W", TDB=q(20, "m"), RH=0.5)
+        self.assertRaises(hygra.InvalidArgument, hygra.props, "W", TDB=q(20, "m"), RH=0.5)

@@ -2,10 +2,7 @@
 the optional packages or a built library; then a first use from another folder, and the package's tests
 against the installed package.   python3 tests/python_install/venv_install.py SOURCE_ROOT"""
 
-import os
-import subprocess
-import sys
-import tempfile
+import os, subprocess, sys, tempfile
 
 # The README's first example, and the state found again from the humidity ratio it gives.
 FIRST_USE = """import hygra
@@ -30,9 +27,9 @@ def main():
         venv = os.path.join(work, "venv")
         run([sys.executable, "-m", "venv", venv], env=env)
         python = os.path.join(venv, "bin", "python")
-        run([python, "-m", "pip", "install", "--no-index", "--quiet", os.path.join(source, "python")], env=env, cwd=work)
+        run([python, "-m", "pip", "install", "--no-index", "--quiet", os.path.join(source, "python")],
+            env=env, cwd=work)
         hm, rh, path = run([python, "-c", FIRST_USE], env=env, cwd=work, capture_output=True).split()
-        print("first use:", hm, rh, path)
         assert 0 < float(hm) and abs(float(rh) - 0.5) < 1e-9, (hm, rh)
         assert path.startswith(os.path.realpath(venv)), f"the library came from {path}, not the venv"
         # The package's tests against the installed package, without the optional packages.
