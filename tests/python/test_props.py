@@ -116,11 +116,12 @@ class XarrayDataArrays(unittest.TestCase):
         self.rh = xarray.DataArray([0.5, 0.3, 0.2], dims="site", coords={"site": ["a", "b", "c"]})
 
     def test_dataarrays_give_dataarrays_with_coordinates_and_units_and_refuse_text(self):
-        hm = hygra.props(["W", "HM"], TDB=self.tdb, RH=self.rh, units="SI")["HM"]
+        hm = hygra.props(["W", "HM"], TDB=self.tdb, RH=self.rh, units="IP")["HM"]
         self.assertEqual((type(hm), hm.dims, hm.name, hm.attrs["units"]),
-                         (xarray.DataArray, ("time", "site"), "HM", "kJ/kg"))
+                         (xarray.DataArray, ("time", "site"), "HM", "Btu/lb"))
         self.assertEqual(list(hm.coords["site"].values), ["a", "b", "c"])
-        self.assertTrue(all_librarys(hm.values.flat, "HM", TDB=self.tdb.values.flat, RH=[0.5, 0.3, 0.2] * 2))
+        self.assertTrue(all_librarys(hm.values.flat, "HM", "IP", TDB=self.tdb.values.flat, RH=[.5, .3, .2] * 2,
+                                     P=[hygra.pressure_at(0, "IP")] * 6))
         self.assertRaises(TypeError, hygra.props, "W", TDB=self.tdb.astype(str), RH=self.rh)
 
     @unittest.skipIf(dask_array is None, "Dask is not installed")
