@@ -1,6 +1,12 @@
 """What the test files share: the header's numbers, the library called directly, optional packages."""
 
-import ctypes, functools, importlib, math, os, pathlib, re
+import ctypes
+import functools
+import importlib
+import math
+import os
+import pathlib
+import re
 
 SOURCE_ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 HEADER = pathlib.Path(SOURCE_ROOT, "include", "hygra.h").read_text(encoding="utf-8")

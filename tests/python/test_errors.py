@@ -1,10 +1,15 @@
 """Inputs that are no numbers, arguments that name nothing, one exception class per result code, batches."""
 
-import itertools, math, os, signal, unittest
+import itertools
+import math
+import os
+import signal
+import unittest
 from functools import partial as call
 from unittest import mock
 
-import helpers, hygra
+import helpers
+import hygra
 from hygra import _batch, _library
 
 numpy = helpers.optional("numpy")

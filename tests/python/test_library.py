@@ -1,8 +1,15 @@
 """libhygra found and described: where it is searched, its functions, properties, range and atmosphere."""
 
-import math, os, shutil, subprocess, sys, tempfile, unittest
+import math
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import unittest
 
-import helpers, hygra
+import helpers
+import hygra
 from hygra import _library
 
 SONAME = "libhygra.so.0"

@@ -1,8 +1,13 @@
 """Threads at once, and a Dask cluster of two worker processes, give what one serial call gives."""
 
-import concurrent.futures, logging, os, threading, unittest
+import concurrent.futures
+import logging
+import os
+import threading
+import unittest
 
-import helpers, hygra
+import helpers
+import hygra
 
 numpy, xarray, distributed = map(helpers.optional, ("numpy", "xarray", "distributed"))
 

@@ -1,8 +1,12 @@
 """hygra.props: the library's values over numbers, lists, NumPy, pandas, xarray (lazily with Dask) and pint."""
 
-import array, math, re, unittest
+import array
+import math
+import re
+import unittest
 
-import helpers, hygra
+import helpers
+import hygra
 
 numpy, pandas, xarray = map(helpers.optional, ("numpy", "pandas", "xarray"))
 dask_array, pint = map(helpers.optional, ("dask.array", "pint"))

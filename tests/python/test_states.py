@@ -1,8 +1,10 @@
 """hygra.State: every pair of inputs in both unit systems, pressure, access by name, the 0 degF datum."""
 
-import math, unittest
+import math
+import unittest
 
-import helpers, hygra
+import helpers
+import hygra
 
 INPUTS = ("TDB", "TWB", "TDEW", "RH", "W", "HM", "SM", "VM")
 ALL = [p.name for p in hygra.properties()]

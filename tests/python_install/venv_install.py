@@ -2,7 +2,10 @@
 the optional packages or a built library; then a first use from another folder, and the package's tests
 against the installed package.   python3 tests/python_install/venv_install.py SOURCE_ROOT"""
 
-import os, subprocess, sys, tempfile
+import os
+import subprocess
+import sys
+import tempfile
 
 # None of the optional packages; the README's first example; the state found again from its humidity ratio.
 FIRST_USE = """import hygra, importlib.util
