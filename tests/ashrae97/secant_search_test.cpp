@@ -1,61 +1,57 @@
+// The secant search from an estimate: the root in few calls, and no root
+// where there is none, the budget is spent, or the function has no value.
 #include "ashrae97/secant_search.h"
 
 #include <cmath>
+#include <functional>
 
 #include <gtest/gtest.h>
 
 namespace hygra::ashrae97 {
 namespace {
 
-// f(x) = x^3 + x - c, counting its calls.
-class cubic : public univariate_function<double, double> {
+// A function of one variable, counting its calls.
+class counted : public univariate_function<double, double> {
 public:
-    explicit cubic(double c) : m_c(c) {}
-    double operator()(const double& x) override
-    {
-        ++calls;
-        return x * x * x + x - m_c;
-    }
+    explicit counted(std::function<double(double)> f) : m_f(std::move(f)) {}
+    double operator()(const double& x) override { return ++calls, m_f(x); }
     int calls = 0;
 
 private:
-    double m_c;
+    std::function<double(double)> m_f;
 };
 
-TEST(SecantSearch, FindsTheRootFromAnEstimateInFewCalls)
+counted cubic(double c) { return counted([c](double x) { return x * x * x + x - c; }); }
+
+TEST(SecantSearch, FindsTheRootInsideTheIntervalOnly)
 {
-    cubic f(10.0);  // root 2
-    const secant_result r = secant_search(f, 0.0, 5.0, 2.1, 1e-4, 0.0, 1e-12, 20);
-    ASSERT_TRUE(r.found);
-    EXPECT_NEAR(r.x, 2.0, 1e-11);
-    EXPECT_LE(f.calls, 8);
-    // From a poor estimate the steps still stay inside the interval.
-    cubic g(10.0);
-    const secant_result far = secant_search(g, 0.0, 5.0, 4.9, 1e-4, 0.0, 1e-12, 40);
-    ASSERT_TRUE(far.found);
-    EXPECT_NEAR(far.x, 2.0, 1e-11);
+    // Root 2: from a good estimate in few calls; from a poor one the steps stay inside.
+    for (auto [x0, calls] : {std::pair{2.1, 8}, {4.9, 40}}) {
+        counted f = cubic(10.0);
+        const secant_result r = secant_search(f, 0.0, 5.0, x0, 1e-4, 0.0, 1e-12, 40);
+        ASSERT_TRUE(r.found) << x0;
+        EXPECT_NEAR(r.x, 2.0, 1e-11) << x0;
+        EXPECT_LE(f.calls, calls) << x0;
+    }
+    // Roots near 5.8 and below 0 lie outside [0, 5]; too small a budget gives up.
+    for (auto [c, x0, budget] : {std::tuple{200.0, 4.0, 20}, {-1.0, 1.0, 20}, {10.0, 4.9, 3}}) {
+        counted f = cubic(c);
+        EXPECT_FALSE(secant_search(f, 0.0, 5.0, x0, 1e-4, 0.0, 1e-12, budget).found) << c;
+    }
+    // An end with a residual of rounding (root -1e-15) is the root; more is none.
+    counted f = cubic(-1e-15), g = cubic(-1e-9);
+    EXPECT_EQ(secant_search(f, 0.0, 5.0, 1.0, 1e-4, 0.0, 1e-12, 20).x, 0.0);
+    EXPECT_FALSE(secant_search(g, 0.0, 5.0, 1.0, 1e-4, 0.0, 1e-12, 20).found);
 }
 
-TEST(SecantSearch, RootBeyondTheIntervalIsNotFound)
+TEST(SecantSearch, NoValueAtTheStartIsNoRoot)
 {
-    cubic f(200.0);  // root near 5.8
-    EXPECT_FALSE(secant_search(f, 0.0, 5.0, 4.0, 1e-4, 0.0, 1e-12, 20).found);
-    cubic g(-1.0);  // root below 0
-    EXPECT_FALSE(secant_search(g, 0.0, 5.0, 1.0, 1e-4, 0.0, 1e-12, 20).found);
-    // An evaluation budget too small gives up rather than returning a guess.
-    cubic h(10.0);
-    EXPECT_FALSE(secant_search(h, 0.0, 5.0, 4.9, 1e-4, 0.0, 1e-12, 3).found);
-}
-
-TEST(SecantSearch, AnEndWithAResidualOfRoundingIsTheRoot)
-{
-    cubic f(-1e-15);  // root -1e-15: zero but for rounding at the lower end
-    const secant_result r = secant_search(f, 0.0, 5.0, 1.0, 1e-4, 0.0, 1e-12, 20);
-    ASSERT_TRUE(r.found);
-    EXPECT_EQ(r.x, 0.0);
-    // A residual of more than rounding at the end is no root.
-    cubic g(-1e-9);
-    EXPECT_FALSE(secant_search(g, 0.0, 5.0, 1.0, 1e-4, 0.0, 1e-12, 20).found);
+    // No value at the estimate (or the first step) though a value of the other
+    // sign beside it: that is no bracket, and nothing is found.
+    for (double x0 : {0.5, 0.0}) {
+        counted f([](double x) { return x == 0.5 ? NAN : x - 3.0; });
+        EXPECT_FALSE(secant_search(f, -1.0, 5.0, x0, 0.5, 0.0, 1e-12, 200).found) << x0;
+    }
 }
 
 }  // namespace
