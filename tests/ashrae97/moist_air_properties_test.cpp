@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "ashrae97/moist_air.h"
+#include "ashrae97/water.h"
 
 namespace hygra::ashrae97 {
 namespace {
@@ -43,6 +44,8 @@ TEST(MoistAirProperties, EndCasesOfComposition)
 {
     const moist_air dry = state(300.0, 0.0);
     EXPECT_EQ(dry.ds(), 0.0);
+    for (double t : {233.15, 268.15, 293.15, 333.15})
+        EXPECT_NEAR(state(t, state(t, 0.0).ws()).ds(), 1.0, 1e-12) << t;
     EXPECT_EQ(dry.rh(), 0.0);
     EXPECT_EQ(dry.cpm(), dry.cpa());
     EXPECT_EQ(dry.rho(), 1.0 / dry.vm());
@@ -58,17 +61,22 @@ TEST(MoistAirProperties, EndCasesOfComposition)
 
 TEST(MoistAirProperties, SaturationAndTheDewPointPressure)
 {
-    for (double t : {233.15, 268.15, 293.15, 333.15}) {
-        const moist_air sat = state(t, state(t, 0.0).ws());
-        EXPECT_NEAR(sat.rh(), 1.0, 1e-12) << t;
-        EXPECT_NEAR(sat.ds(), 1.0, 1e-12) << t;
-        // Never a wet bulb or dew point above the dry bulb.
-        EXPECT_LE(sat.twet(), t) << t;
-        EXPECT_LE(sat.tdew(), t) << t;
-        EXPECT_NEAR(sat.tdew(), t, 1e-6) << t;
-        EXPECT_NEAR(sat.pdew(), sat.pws(), 1e-6 * sat.pws()) << t;
-        EXPECT_NEAR(sat.pwet(), sat.pws(), 1e-6 * sat.pws()) << t;
-    }
+    // Saturated air over ice and liquid, at low and high pressure: the dew
+    // point and wet bulb are the dry bulb, never above it (a search's
+    // overshoot by rounding is pulled back).
+    for (double t = 175.0; t < 645.0; t += 7.5)
+        for (double p : {1e3, atm, 1e6, 5e6}) {
+            if (water(t).pws() >= p)
+                continue;  // boiling
+            const moist_air sat(moist_air::tdry_rh, t, 1.0, p);
+            SCOPED_TRACE(testing::Message() << t << " K, " << p << " Pa");
+            EXPECT_NEAR(sat.rh(), 1.0, 1e-12);
+            EXPECT_LE(sat.twet(), t);
+            EXPECT_LE(sat.tdew(), t);
+            EXPECT_NEAR(sat.tdew(), t, 1e-6);
+            EXPECT_NEAR(sat.pdew(), sat.pws(), 1e-6 * sat.pws());
+            EXPECT_NEAR(sat.pwet(), sat.pws(), 1e-6 * sat.pws());
+        }
     // pdew = xw p / f with the enhancement factor f a little above 1.
     for (double p : {5e4, atm, 5e5})
         for (double w : {0.0005, 0.02}) {

@@ -2,10 +2,16 @@
 // where there is none, the budget is spent, or the function has no value.
 #include "ashrae97/secant_search.h"
 
+#include <stdexcept>
+
 #include <cmath>
 #include <functional>
 
 #include <gtest/gtest.h>
+
+#include "ashrae97/checked_root.h"
+#include "ashrae97/constants.h"
+#include "ashrae97/restarting_search.h"
 
 namespace hygra::ashrae97 {
 namespace {
@@ -51,6 +57,44 @@ TEST(SecantSearch, NoValueAtTheStartIsNoRoot)
     for (double x0 : {0.5, 0.0}) {
         counted f([](double x) { return x == 0.5 ? NAN : x - 3.0; });
         EXPECT_FALSE(secant_search(f, -1.0, 5.0, x0, 0.5, 0.0, 1e-12, 200).found) << x0;
+    }
+}
+
+TEST(RestartingSearch, WalksOnFromTheEdgeWithinTheTemperatureRange)
+{
+    // A minimum at 640 K from 300 K: the first leg may go no farther than the
+    // nearer limit allows (126.85 K), the next goes on from its edge. A start
+    // 0.05 K inside a limit still searches; one on a limit leaves no room.
+    for (auto [x0, target] : {std::pair{300.0, 640.0}, {t_min + 0.05, t_min + 0.03}, {t_max - 0.05, t_max - 0.02}}) {
+        counted f([target = target](double x) { return (x - target) * (x - target); });
+        powell_minimizer minimizer(f);
+        EXPECT_NEAR(search_with_restarts(minimizer, x0, 0.0, "none"), target, 1e-6) << x0;
+    }
+    for (double x0 : {t_min, t_max}) {
+        counted f([](double x) { return (x - 400.0) * (x - 400.0); });
+        powell_minimizer minimizer(f);
+        EXPECT_THROW(search_with_restarts(minimizer, x0, 0.0, "none"), std::domain_error) << x0;
+    }
+}
+
+TEST(CheckedRoot, ARootMustReproduceItsTargetWithinTolerance)
+{
+    // A step of +-r at 1, where a bracketing search closes: the residual left
+    // is r, a root within 1e-6 of the target's magnitude plus 1e-9, no further.
+    for (auto [r, scale, kept] : {std::tuple{0.9e-6, 1.0, true}, {1.5e-6, 1.0, false}, {1e-9, 0.0, true},
+                                  {1.5e-9, 0.0, false}, {0.9e-3, 1e3, true}, {1.1e-3, 1e3, false}}) {
+        counted f([r = r](double x) { return x < 1.0 ? -r : r; });
+        brent_solver solver(f, 0.0, 1e-12);
+        const double root = solver.solve(0.0, 2.0);
+        EXPECT_NEAR(root, 1.0, 1e-9);
+        const auto accepted = [&solver, root, scale = scale] {
+            try {
+                return checked_root(solver, root, scale) == root;
+            } catch (const convergence_error&) {
+                return false;
+            }
+        };
+        EXPECT_EQ(accepted(), kept) << r << " of " << scale;
     }
 }
 

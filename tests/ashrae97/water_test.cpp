@@ -115,10 +115,6 @@ TEST(Water, SeamsBetweenTheFitsBelongToTheirSide)
     EXPECT_NEAR(water(near_critical).rhog(), 314.087, 0.0005);
     EXPECT_NEAR(water(above(near_critical)).rhog(), 316.465, 0.0005);
     EXPECT_EQ(water(647.096).rhog(), 322.0);
-    // Conductivity: its near-critical term changes form at the critical
-    // temperature, where the two forms agree (to 2.8e-6 of that term).
-    const double k = water(647.096).tk(322.0);
-    EXPECT_NEAR(water(below(647.096)).tk(322.0) / k, 1.0, 3e-6);
     // Viscosity at its reference density, where the powers of (rho* - 1) have a
     // zero base: no step.
     const double mu = water(500.0).viscosity(317.763);
