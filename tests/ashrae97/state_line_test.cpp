@@ -15,22 +15,13 @@
 #include "ashrae97/moistair.h"
 #include "ashrae97/saturation.h"
 #include "ashrae97/state_line.h"
+#include "message.h"
 
 namespace hygra::ashrae97 {
 namespace {
 
 constexpr double atm = 101325.0;
 using st = moist_air::state_type;
-
-std::string message(st type, double a, double b, double p)
-{
-    try {
-        moist_air m(type, a, b, p);
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 TEST(StateLine, EndsAreSaturatedAndDryAirOfTheLinesValue)
 {

@@ -11,20 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include "message.h"
+
 namespace hygra::ashrae97 {
 namespace {
-
-// The message of the domain_error a call throws, or "no error".
-template <class F>
-std::string message(F f)
-{
-    try {
-        f();
-    } catch (const std::domain_error& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 double below(double t) { return std::nextafter(t, 0.0); }
 double above(double t) { return std::nextafter(t, 1e9); }
@@ -35,8 +25,8 @@ TEST(Water, RangeIsTheLowerLimitToTheCriticalPoint)
     for (auto [t, made, cpw] : {std::tuple{173.15, "no error", "water"}, {647.096, "no error", "water"},
                                 {173.16, "no error", "no error"}, {647.09, "no error", "no error"},
                                 {173.14, "water", "water"}, {647.097, "water", "water"}}) {
-        EXPECT_EQ(message([t = t] { water w(t); }), made) << t;
-        EXPECT_EQ(message([t = t] { water(t).cpw(); }), cpw) << t;
+        EXPECT_EQ(message_of([t = t] { (void)water(t); }), made) << t;
+        EXPECT_EQ(message_of([t = t] { water(t).cpw(); }), cpw) << t;
     }
     // Two strict comparisons: a NaN is not rejected and runs through as NaN.
     EXPECT_TRUE(std::isnan(water(std::numeric_limits<double>::quiet_NaN()).pws()));
@@ -59,14 +49,12 @@ TEST(Water, PublishedValuesAtTheTriplePointAndTheIcePoint)
 
 TEST(Water, CondensedPhaseTurnsLiquidExactlyAtTheTriplePoint)
 {
-    const water ice(below(273.16));
-    const water liquid(273.16);
+    const water ice(below(273.16)), liquid(273.16);
     // The two pressure fits meet to 1e-8; the ice fit lies 3.5e-6 Pa below.
     // Stepping back from 273.16 + h along the liquid slope (error near 1e-12 Pa)
     // shows which fit answered on either side of the switch.
     EXPECT_NEAR(ice.pws() / liquid.pws(), 1.0, 1e-8);
-    const double h = 1e-4;
-    const double liquid_fit = water(273.16 + h).pws() - h * water(273.16 + h / 2).dpws();
+    const double liquid_fit = water(273.16 + 1e-4).pws() - 1e-4 * water(273.16 + 5e-5).dpws();
     EXPECT_NEAR(liquid.pws(), liquid_fit, 1e-7);
     EXPECT_NEAR(liquid_fit - ice.pws(), 3.5e-6, 0.2e-6);
     // Melting: ice takes 9 % more room than the liquid, which is almost four
@@ -78,9 +66,8 @@ TEST(Water, CondensedPhaseTurnsLiquidExactlyAtTheTriplePoint)
     EXPECT_NEAR(liquid.kf(), 5.0881e-10, 5e-15);
     // The jumps of enthalpy and entropy are the latent heat of melting and its
     // entropy: dh = T ds.
-    const double dh = liquid.hw() - ice.hw();
-    EXPECT_NEAR(dh, 333.41, 0.005);
-    EXPECT_NEAR(dh / 273.16, liquid.sw() - ice.sw(), 1e-5);
+    EXPECT_NEAR(liquid.hw() - ice.hw(), 333.41, 0.005);
+    EXPECT_NEAR((liquid.hw() - ice.hw()) / 273.16, liquid.sw() - ice.sw(), 1e-5);
     // The liquid functions ignore the switch: supercooled liquid below it.
     EXPECT_NEAR(ice.vl(), liquid.vl(), 1e-12);
     EXPECT_NEAR(ice.hl(), liquid.hl(), 1e-9);
@@ -117,9 +104,8 @@ TEST(Water, SeamsBetweenTheFitsBelongToTheirSide)
     EXPECT_EQ(water(647.096).rhog(), 322.0);
     // Viscosity at its reference density, where the powers of (rho* - 1) have a
     // zero base: no step.
-    const double mu = water(500.0).viscosity(317.763);
-    EXPECT_NEAR(water(500.0).viscosity(below(317.763)) / mu, 1.0, 1e-14);
-    EXPECT_NEAR(water(500.0).viscosity(above(317.763)) / mu, 1.0, 1e-14);
+    for (double rho : {below(317.763), above(317.763)})
+        EXPECT_NEAR(water(500.0).viscosity(rho) / water(500.0).viscosity(317.763), 1.0, 1e-14);
 }
 
 TEST(Water, LiquidHeatCapacityIsTheSlopeOfTheLiquidEnthalpy)
@@ -166,10 +152,6 @@ TEST(Water, EachPhaseAlongSaturationObeysDhEqualsTdsPlusVdp)
             const double tds = t * (up.sw() - down.sw()) / (2 * h);
             const double vdp = 0.001 * w.vl() * w.dpws();
             EXPECT_NEAR((dh - tds - vdp) / dh, 0.0, t <= 475.0 ? 2e-5 : 6e-3) << "liquid " << t;
-        } else if (t <= 273.0) {
-            // Ice: v dp is below the fits' agreement of 2.7e-5.
-            const double dh = (up.hw() - down.hw()) / (2 * h);
-            EXPECT_NEAR((dh - t * (up.sw() - down.sw()) / (2 * h)) / dh, 0.0, 4e-5) << "ice " << t;
         }
         if (t <= 500.0 && std::fabs(t - 273.16) > 0.1) {
             const double hv = 1e-4 * t;
