@@ -50,7 +50,7 @@ TEST(MoistAirTransport, WaterAtItsOwnDensities)
     }
 }
 
-TEST(MoistAirTransport, DiffusionSwitchesFormulaAt80CAndDimensionlessNumbers)
+TEST(MoistAirTransport, DiffusionSwitchesFormulaAt80C)
 {
     // The two published fits meet within a few per cent; 80 degC belongs to the upper.
     const double p = 101325.0;
@@ -59,12 +59,6 @@ TEST(MoistAirTransport, DiffusionSwitchesFormulaAt80CAndDimensionlessNumbers)
     EXPECT_NEAR(at, 0.0008052375 / p * std::pow(353.15, 2.5) / (353.15 + 190.0), 1e-18);
     EXPECT_NEAR(below, 0.00010491143 * std::pow(353.15, 1.774) / p, 1e-15);
     EXPECT_NEAR(below / at, 1.0, 0.05);
-    const moist_air m = state(300.0, 0.01);
-    EXPECT_NEAR(m.pra(), 1000.0 * m.cpa() * m.mua() / m.tka(), 1e-15);
-    EXPECT_NEAR(m.pra(), 0.707, 0.005);
-    EXPECT_NEAR(m.prw(), 5.8, 0.2);
-    EXPECT_NEAR(m.prm(), 0.70, 0.02);
-    EXPECT_NEAR(m.scm(), m.mum() / (1.01 / m.vm() * m.daw()), 1e-12);
 }
 
 }  // namespace
