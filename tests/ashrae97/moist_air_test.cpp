@@ -41,10 +41,10 @@ TEST(MoistAir, RangeChecksInTheirOrder)
          {std::tuple{tdry_w, 173.15, 0.0, 0.0, "no error"}, {tdry_w, 645.15, 0.0, 5e6, "no error"},
           {tdry_w, 173.1499, 0.0, 1e5, "moist_air::t_range"}, {tdry_w, 645.1501, 0.0, 1e5, "moist_air::t_range"},
           {tdry_w, 300.0, 0.0, 5000000.1, "moist_air::p_range"}, {tdry_w, 300.0, 0.0, -1.0, "moist_air::p_range"},
-          {tdry_w, 100.0, 0.0, -1.0, "moist_air::t_range"}, {tdry_w, 300.0, -0.5, 1e5, "moist_air::x_range"},
-          {static_cast<moist_air::state_type>(30), 300.0, 0.0, 1e5, "moist_air"},
-          {static_cast<moist_air::state_type>(-1), 300.0, 0.0, 1e5, "moist_air"}})
+          {tdry_w, 100.0, 0.0, -1.0, "moist_air::t_range"}, {tdry_w, 300.0, -0.5, 1e5, "moist_air::x_range"}})
         EXPECT_EQ(message(type, t, w, p), m) << type << " " << t << " " << w << " " << p;
+    EXPECT_EQ(message(static_cast<moist_air::state_type>(30), 300.0, 0.0, 1e5), "moist_air");
+    EXPECT_EQ(message(static_cast<moist_air::state_type>(-1), 300.0, 0.0, 1e5), "moist_air");
     // A NaN passes both comparisons of a range check.
     const double nan = std::numeric_limits<double>::quiet_NaN();
     EXPECT_TRUE(std::isnan(moist_air(tdry_w, nan, 0.0, 1e5).tdry()));
