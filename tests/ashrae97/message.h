@@ -1,0 +1,44 @@
+// The message of the exception a call throws, "no error" when it returns: the
+// tests of the model name each failure by its message. Exceptions other than
+// std::domain_error (a failed search, an invalid state) are marked "other: ".
+#ifndef HYGRA_TESTS_ASHRAE97_MESSAGE_H
+#define HYGRA_TESTS_ASHRAE97_MESSAGE_H
+
+#include <stdexcept>
+#include <string>
+
+#include "ashrae97/moist_air.h"
+
+namespace hygra::ashrae97 {
+
+template <class F>
+std::string message_of(F f)
+{
+    try {
+        f();
+    } catch (const std::domain_error& e) {
+        return e.what();
+    } catch (const std::exception& e) {
+        return std::string("other: ") + e.what();
+    }
+    return "no error";
+}
+
+// ... of building a state of moist air from a pair of inputs.
+// (Built here, not in a lambda: a state type out of range, which the
+// constructor must refuse, may be passed but not copied.)
+inline std::string message(moist_air::state_type type, double a, double b, double p)
+{
+    try {
+        moist_air m(type, a, b, p);
+    } catch (const std::domain_error& e) {
+        return e.what();
+    } catch (const std::exception& e) {
+        return std::string("other: ") + e.what();
+    }
+    return "no error";
+}
+
+}  // namespace hygra::ashrae97
+
+#endif
