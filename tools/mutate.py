@@ -221,11 +221,37 @@ def suite_of(path):
     sys.exit(f"mutate: no tests are known for {path}; add its folder to SUITES")
 
 
+# The build or test program running now, in a process group of its own, so
+# that a run stopped by a signal takes it along: a build left running would
+# finish compiling the mutant after the file was put back, and its objects,
+# newer than the file, would pass for up to date.
+running = None
+
+
+def run_child(command, timeout, **options):
+    global running
+    with subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                          start_new_session=True, **options) as child:
+        running = child
+        try:
+            return child.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            os.killpg(child.pid, signal.SIGKILL)
+            child.wait()
+            raise
+        finally:
+            running = None
+
+
+def stop_running_child():
+    if running is not None and running.poll() is None:
+        os.killpg(running.pid, signal.SIGKILL)
+        running.wait()
+
+
 def build(build_dir, targets, timeout):
     try:
-        done = subprocess.run(["cmake", "--build", str(build_dir), "-j2", "--target", *targets],
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=timeout)
-        return done.returncode == 0
+        return run_child(["cmake", "--build", str(build_dir), "-j2", "--target", *targets], timeout) == 0
     except subprocess.TimeoutExpired:
         return False
 
@@ -249,16 +275,14 @@ def run_tests(build_dir, tests, timeout):
         limit = max(1, int(left + 0.5))
         before = cpu_seconds_of_children()
         try:
-            done = subprocess.run([str(build_dir / test), "--gtest_fail_fast", "--gtest_brief=1"],
-                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                                  timeout=10 * left, start_new_session=True,
-                                  preexec_fn=lambda: resource.setrlimit(resource.RLIMIT_CPU, (limit, limit)))
+            status = run_child([str(build_dir / test), "--gtest_fail_fast", "--gtest_brief=1"], 10 * left,
+                               preexec_fn=lambda: resource.setrlimit(resource.RLIMIT_CPU, (limit, limit)))
         except subprocess.TimeoutExpired:
             return TIMED_OUT
         spent += cpu_seconds_of_children() - before
-        if done.returncode in (-signal.SIGXCPU, -signal.SIGKILL) or spent > timeout:
+        if status in (-signal.SIGXCPU, -signal.SIGKILL) or spent > timeout:
             return TIMED_OUT
-        if done.returncode != 0:
+        if status != 0:
             return KILLED
     return SURVIVED
 
@@ -400,6 +424,7 @@ def main():
     restorer.recover()
 
     def on_signal(signum, _frame):
+        stop_running_child()
         restorer.put_back()
         print(f"\nmutate: stopped by signal {signum}; results so far are in {results}", file=sys.stderr)
         sys.exit(128 + signum)
