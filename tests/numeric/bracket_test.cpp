@@ -37,7 +37,7 @@ TEST(Bracket, WidensTheEndWithTheSmallerMagnitudeUntilTheSignsDiffer)
         {"no tries", [](double x) { return x - 0.55; }, 0, false, 0.5, 0.6, 2},
         // The signs are not tested after the last widening: b = 2.2576 is across the root.
         {"out of tries", [](double x) { return x - 2.0; }, 3, false, 0.5, 2.2576, 5},
-        {"no root: one evaluation per try", [](double x) { return x * x + 1.0; }, 7, false, -57.89574016, 22.4223616, 9},
+        {"no root: a try each", [](double x) { return x * x + 1.0; }, 7, false, -57.89574016, 22.4223616, 9},
     };
     for (const bracket_case& c : cases) {
         SCOPED_TRACE(c.label);
