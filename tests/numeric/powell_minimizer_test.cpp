@@ -38,6 +38,7 @@ struct path_case {
     std::size_t evaluations;
     double result;  // exact, also when a failure leaves it
     outcome end = found;
+    std::vector<double> points = {};  // every point, where the count and result are not enough
 };
 
 TEST(PowellMinimizer, FollowsTheExpectedPathToTheMinimum)
@@ -74,7 +75,8 @@ TEST(PowellMinimizer, FollowsTheExpectedPathToTheMinimum)
         // At 1e16 the spacing of doubles is 2: the first step 0.1 is lost in
         // rounding and grows by 5 to 12.5; at the edge x0 + 100 the probe, 0.88
         // inside, rounds back onto the edge, so the search ends without it.
-        {"-x, no room for a probe", [](double x) { return -x; }, 1e16, 0.1, 100.0, tol, 4, 1e16 + 100.0, at_edge},
+        {"-x, no room for a probe", [](double x) { return -x; }, 1e16, 0.1, 100.0, tol, 4, 1e16 + 100.0, at_edge,
+         {1e16, 1e16 + 12.0, 1e16 + 24.0, 1e16 + 100.0}},
         // -3, -2, -1, 2, 0, -0.5, -0.5 ± 0.9 tol: on the flat bottom 0 and -0.5
         // tie with -1; the tie rule makes the new point the best and keeps the
         // flat side, and the search ends there.
@@ -132,6 +134,9 @@ TEST(PowellMinimizer, FollowsTheExpectedPathToTheMinimum)
         }
         EXPECT_EQ(f.calls().size(), c.evaluations);
         EXPECT_EQ(m.iterations(), c.evaluations);
+        if (!c.points.empty()) {
+            EXPECT_EQ(f.calls(), c.points);
+        }
         EXPECT_EQ(m.x(), c.result);
         EXPECT_EQ(m.fx(), c.f(c.result));
         EXPECT_EQ(m.tolerance(), std::max(0.0, c.tolerance));
