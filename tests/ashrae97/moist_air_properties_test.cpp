@@ -1,9 +1,8 @@
-// Properties of a state of moist air: the condensed phase at the triple point,
-// the ends of composition, saturation, and the dew point that is no answer.
+// Properties of a state of moist air: the lowest temperature, nearly pure
+// vapour, saturation, and the dew point that is no answer.
 #include <cmath>
 #include <stdexcept>
 #include <string>
-#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -27,22 +26,13 @@ TEST(MoistAirProperties, NoLiquidHeatCapacityAtTheLowestTemperature)
     EXPECT_EQ(message_of([&] { cold.cpg(); }), "no error");
 }
 
-TEST(MoistAirProperties, EndCasesOfComposition)
+TEST(MoistAirProperties, NearlyPureVapour)
 {
-    const moist_air dry = state(300.0, 0.0);
-    EXPECT_EQ(dry.ds(), 0.0);
-    for (double t : {233.15, 268.15, 293.15, 333.15})
-        EXPECT_NEAR(state(t, state(t, 0.0).ws()).ds(), 1.0, 1e-12) << t;
-    EXPECT_EQ(dry.rh(), 0.0);
-    EXPECT_EQ(dry.cpm(), dry.cpa());
-    EXPECT_EQ(dry.rho(), 1.0 / dry.vm());
-    // Nearly pure vapour, the largest W accepted (an infinite one is refused).
-    for (auto [t, w, p] : {std::tuple{400.0, 1e6, 1e5}, {293.15, 0.0073633, atm}}) {
-        const moist_air m = state(t, w, p);
-        EXPECT_NEAR(m.cpm(), m.cpa() + w * m.cpg(), 1e-9 * m.cpm());
-        EXPECT_NEAR(m.rho(), (1.0 + w) / m.vm(), 1e-9 * m.rho());
-        EXPECT_GT(m.hm(), m.ha());
-    }
+    // The largest W accepted (an infinite one is refused).
+    const moist_air m = state(400.0, 1e6, 1e5);
+    EXPECT_NEAR(m.cpm(), m.cpa() + 1e6 * m.cpg(), 1e-9 * m.cpm());
+    EXPECT_NEAR(m.rho(), (1.0 + 1e6) / m.vm(), 1e-9 * m.rho());
+    EXPECT_GT(m.hm(), m.ha());
     EXPECT_THROW(state(400.0, INFINITY, 1e5), std::domain_error);
 }
 
@@ -63,14 +53,6 @@ TEST(MoistAirProperties, SaturationAndTheDewPointPressure)
             EXPECT_NEAR(sat.tdew(), t, 1e-6);
             EXPECT_NEAR(sat.pdew(), sat.pws(), 1e-6 * sat.pws());
             EXPECT_NEAR(sat.pwet(), sat.pws(), 1e-6 * sat.pws());
-        }
-    // pdew = xw p / f with the enhancement factor f a little above 1.
-    for (double p : {5e4, atm, 5e5})
-        for (double w : {0.0005, 0.02}) {
-            const moist_air m = state(315.0, w, p);
-            const double f = m.xw() * p / m.pdew();
-            EXPECT_GT(f, 1.0) << p << " " << w;
-            EXPECT_LT(f, 1.0 + 6e-8 * p) << p << " " << w;
         }
 }
 

@@ -51,28 +51,6 @@ TEST(RealGasMixture, WetBulbOfDryAirBalancesItsEnergy)
     EXPECT_GT(dry.twet(), moistair(293.15, atm, 0.0).twet());
 }
 
-TEST(RealGasMixture, WetBulbLiesBetweenDewPointAndDryBulb)
-{
-    for (double t : {233.15, 263.15, 293.15, 313.15, 343.15}) {
-        double ws, xws, xas;
-        virial(t, atm).efactor(ws, xws, xas);
-        for (double rh : {0.05, 0.3, 0.7, 0.95}) {
-            const moistair m(t, atm, rh * xws);
-            EXPECT_LT(m.tdew(), m.twet()) << t << " " << rh;
-            EXPECT_LT(m.twet(), t) << t << " " << rh;
-            EXPECT_NEAR(m.rh(), rh, 1e-12);
-            EXPECT_NEAR(wet_bulb_balance(m, m.twet()), 0.0, 1e-6) << t << " " << rh;
-        }
-    }
-    // At the dew point the saturation humidity ratio equals the air's.
-    for (double p : {5e4, atm, 1e6}) {
-        const moistair m(300.0, p, 0.005);
-        double ws, xws, xas;
-        virial(m.tdew(), p).efactor(ws, xws, xas);
-        EXPECT_NEAR(ws, m.w(), 1e-7 * m.w()) << p;
-    }
-}
-
 TEST(RealGasMixture, EndCasesAndEnthalpyAgainstEntropy)
 {
     // Without dry air the per-kg-of-dry-air values have no meaning: volume,

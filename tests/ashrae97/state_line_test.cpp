@@ -1,7 +1,6 @@
 // Lines of states of one wet bulb, enthalpy or volume, and the pairs searched
 // along them: the ends of a line, values out of reach, pairs that fit two
-// states, and the wet bulb with enthalpy where it fixes nothing. Also the
-// pairs from the dew point, which reduce to the humidity ratio. Round trips
+// states, and the wet bulb with enthalpy where it fixes nothing. Round trips
 // through each pair at ordinary states are the saved answers'.
 #include <cmath>
 #include <stdexcept>
@@ -136,22 +135,6 @@ TEST(StateLine, WetBulbWithEnthalpyNearItsLimit)
             EXPECT_NEAR(line.residual(m.tdry(), m.xw()), 0.0, 1e-9);
         }
     }
-}
-
-TEST(StateLine, DewPointPairsGiveTheDewPointBack)
-{
-    const moist_air from_w(st::w_rh, saturation_humidity_ratio(283.15, atm), 0.5, atm);
-    const moist_air from_tdew(st::tdew_rh, 283.15, 0.5, atm);
-    EXPECT_EQ(from_tdew.xw(), from_w.xw());
-    EXPECT_EQ(from_tdew.tdry(), from_w.tdry());
-    for (auto [type, second] : {std::pair{st::tdew_twet, from_w.twet()}, {st::tdew_h, from_w.hm()},
-                                {st::tdew_s, from_w.sm()}, {st::tdew_v, from_w.vm()}}) {
-        const moist_air m(type, 283.15, second, atm);
-        EXPECT_NEAR(m.tdry(), from_w.tdry(), 1e-6) << type;
-        EXPECT_NEAR(m.tdew(), 283.15, 1e-6) << type;
-    }
-    // Over ice too, and very dry.
-    EXPECT_NEAR(moist_air(st::tdew_rh, 233.15, 0.3, atm).tdew(), 233.15, 1e-6);
 }
 
 }  // namespace
