@@ -134,14 +134,6 @@ TEST(MoistAirTransport, DiffusionSwitchesFormulaAt80C)
     EXPECT_NEAR(below / at, 1.0, 0.05);
 }
 
-// The wet-bulb energy balance h(T, W) + (Ws* - W) hw* - hs* at tw, kJ/kg of dry air.
-double wet_bulb_balance(const moistair& m, double tw)
-{
-    double ws, xws, xas;
-    virial(tw, m.p()).efactor(ws, xws, xas);
-    return m.hm() + (ws - m.w()) * water(tw).hw() - moistair(tw, m.p(), xws).hm();
-}
-
 TEST(RealGasMixture, DewPointEstimateAndDryAir)
 {
     // The published dew-point correlation over liquid and over ice starts the
@@ -152,24 +144,6 @@ TEST(RealGasMixture, DewPointEstimateAndDryAir)
     const moistair m(293.15, atm, 0.0);
     EXPECT_EQ(m.rh(), 0.0);
     EXPECT_EQ(m.tdew(), 173.15);
-}
-
-TEST(RealGasMixture, WetBulbOfDryAirBalancesItsEnergy)
-{
-    // Dry air from 4 to 20 degC has its wet bulb between 0 and 6 degC, not at
-    // the dew point at the lower limit. The search runs from the lowest
-    // temperature to the dry bulb, across the triple point where the balance
-    // jumps: the answer must be a root, not the jump.
-    for (double t = 277.15; t <= 293.15; t += 1.0) {
-        const moistair dry(t, atm, 0.0);
-        EXPECT_NEAR(wet_bulb_balance(dry, dry.twet()), 0.0, 1e-6) << t << " K: wet bulb " << dry.twet();
-        EXPECT_LT(dry.twet(), t);
-    }
-    EXPECT_NEAR(moistair(293.15, atm, 0.0).twet() - 273.15, 5.75, 0.25);
-    // Very dry air: the walk from the dew point is long, the wet bulb a little higher.
-    const moistair dry(293.15, atm, 0.001 * 0.0231762);
-    EXPECT_NEAR(wet_bulb_balance(dry, dry.twet()), 0.0, 1e-6);
-    EXPECT_GT(dry.twet(), moistair(293.15, atm, 0.0).twet());
 }
 
 TEST(RealGasMixture, EndCasesAndEnthalpyAgainstEntropy)
