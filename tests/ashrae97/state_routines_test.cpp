@@ -1,6 +1,9 @@
 // Edge cases of the state routines: range checks and their order, the messages
-// of searches that cannot succeed, and states the searches must find. Round
-// trips through every input pair at ordinary states are the saved answers'.
+// of searches that cannot succeed, and states the searches must find. Then the
+// lines of states of one wet bulb, enthalpy or volume, and the pairs searched
+// along them: the ends of a line, values out of reach, pairs that fit two
+// states, and the wet bulb with enthalpy where it fixes nothing. Round trips
+// through every input pair at ordinary states are the saved answers'.
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -9,8 +12,11 @@
 
 #include <gtest/gtest.h>
 
+#include "ashrae97/line_pairs.h"
 #include "ashrae97/moist_air.h"
+#include "ashrae97/moistair.h"
 #include "ashrae97/saturation.h"
+#include "ashrae97/state_line.h"
 #include "hygra.h"
 #include "message.h"
 
@@ -74,7 +80,6 @@ TEST(StateRoutines, StatesAtTheEdgesAreFound)
 {
     const double xws = saturation_mole_fraction(293.15, atm);
     EXPECT_EQ(moist_air(st::tdry_rh, 293.15, 0.0, atm).xw(), 0.0);
-    EXPECT_EQ(moist_air(st::rh_tdry, 0.5, 293.15, atm).xw(), 0.5 * xws);
     // A saturated state read back with rounding is still saturated.
     EXPECT_EQ(moist_air(st::tdry_rh, 293.15, 1.0 + 1e-12, atm).xw(), xws);
     EXPECT_NEAR(moist_air(st::tdry_twet, 293.15, 293.15, atm).rh(), 1.0, 1e-7);
@@ -128,6 +133,121 @@ TEST(StateRoutines, AwkwardInputsAlwaysReturn)
                     ASSERT_LE(rc, HYGRA_OUT_OF_RANGE);
                     ASSERT_TRUE(rc == HYGRA_OK || v == -7.0);
                 }
+}
+
+TEST(StateLine, EndsAreSaturatedAndDryAirOfTheLinesValue)
+{
+    // The enthalpy of air at 25 degC and 50 %: its line runs from saturated air
+    // near 18 degC to dry air near 50 degC, the water falling as the dry bulb rises.
+    const moist_air m(st::tdry_rh, 298.15, 0.5, atm);
+    const state_line line(line_kind::enthalpy, m.hm(), atm, "test");
+    EXPECT_TRUE(line.low_saturated() && line.high_dry());
+    EXPECT_NEAR(line.low().xw, saturation_mole_fraction(line.low().t, atm), 1e-15);
+    EXPECT_EQ(line.high().xw, 0.0);
+    EXPECT_NEAR(line.xw_at(m.tdry()), m.xw(), 1e-12);
+    EXPECT_NEAR(moistair(line.low().t, atm, line.low().xw).hm(), m.hm(), 1e-9);
+    double previous = line.low().xw;
+    for (double t = line.low().t + 1.0; t < line.high().t; t += 2.0) {
+        const double xw = line.xw_at(t);
+        EXPECT_LT(xw, previous);
+        EXPECT_NEAR(moistair(t, atm, xw).hm(), m.hm(), 1e-9) << t;
+        EXPECT_NEAR(line.residual(t, xw), 0.0, 1e-10);
+        previous = xw;
+    }
+    EXPECT_NEAR(moistair(line.high().t, atm, 0.0).hm(), m.hm(), 1e-9);
+    // A wet-bulb line starts at saturation at the wet bulb itself; the hottest
+    // states of a line of high enthalpy lie beyond the model's range.
+    const state_line wet(line_kind::wet_bulb, 288.15, atm, "test");
+    EXPECT_EQ(wet.low().t, 288.15);
+    EXPECT_EQ(wet.low().xw, saturation_mole_fraction(288.15, atm));
+    const state_line hot(line_kind::enthalpy, 700.0, atm, "test");
+    EXPECT_EQ(hot.high().t, 645.15);
+    EXPECT_FALSE(hot.high_dry());
+    // No state at all: colder than dry air at the lowest temperature; at no pressure.
+    EXPECT_THROW(state_line(line_kind::enthalpy, -200.0, atm, "none"), std::domain_error);
+    EXPECT_THROW(state_line(line_kind::volume, 0.8, 0.0, "none"), std::domain_error);
+}
+
+TEST(StateLine, ValuesBeyondALineOrMetTwiceAreRefused)
+{
+    // Along the wet bulb of 20 degC the enthalpy runs only from 56.315 (dry
+    // air) to 57.553 kJ/kg (saturated); a pair no line knows has no reach.
+    line_reach r{};
+    ASSERT_TRUE(reach_of_line_pair(st::twet_h, 293.15, 0.0, atm, r));
+    EXPECT_NEAR(r.at_low, 57.553, 1e-3);
+    EXPECT_NEAR(r.at_high, 56.315, 1e-3);
+    EXPECT_TRUE(std::isnan(r.extreme));
+    EXPECT_FALSE(reach_of_line_pair(st::tdry_w, 293.15, 0.01, atm, r));
+    // Over ice the entropy along a wet bulb rises from dry air to a largest
+    // value and falls towards saturation: -10 degC at 5 % has a twin nearer
+    // saturation. Near saturation around 0 degC at 10 bar the vapour's chemical
+    // potential turns positive and the entropy along an enthalpy line falls again.
+    const moist_air dry(st::tdry_rh, 263.15, 0.05, atm), cold(st::tdry_rh, 276.15, 0.99, 1e6);
+    ASSERT_TRUE(reach_of_line_pair(st::twet_s, dry.twet(), 0.0, atm, r));
+    EXPECT_GT(r.extreme, dry.sm());
+    EXPECT_LT(std::max(r.at_low, r.at_high), dry.sm());
+    // Enthalpy 40 kJ/kg: the entropy runs from 0.1452 (saturated) down to
+    // 0.1367 (dry). A wet bulb or dew point at the boiling point has no
+    // saturated air, one below the model's range no water.
+    for (auto [type, a, b, p, m] : {std::tuple{st::twet_h, 293.15, 60.0, atm, line_unreachable},
+                                    {st::twet_h, 293.15, 56.0, atm, line_unreachable},
+                                    {st::h_s, 40.0, 0.146, atm, line_unreachable},
+                                    {st::h_v, 40.0, 0.9, atm, line_unreachable},
+                                    {st::s_v, 0.15, 0.5, atm, line_unreachable},
+                                    {st::twet_s, dry.twet(), dry.sm(), atm, line_two_states},
+                                    {st::h_s, cold.hm(), cold.sm(), 1e6, line_two_states},
+                                    {st::twet_v, 380.0, 1.0, atm, "moist_air::twet_range"},
+                                    {st::twet_s, 170.0, 0.1, atm, "water"},
+                                    {st::h_s, 40.0, 0.14, -1.0, "moist_air::p_range"},
+                                    {st::tdew_h, 380.0, 3000.0, atm, "moist_air::x_range"},
+                                    {st::tdew_v, 170.0, 0.8, atm, "water"},
+                                    {st::tdew_rh, 283.15, 0.5, -1.0, "moist_air::p_range"}})
+        EXPECT_EQ(message(type, a, b, p), m) << type << ": " << a << ", " << b;
+    // The same wet bulb with an entropy below that of dry air has one state,
+    // and a liquid wet bulb one for every entropy it reaches.
+    const moist_air humid(st::tdry_twet, 261.0, dry.twet(), atm), warm(st::tdry_rh, 313.15, 0.05, atm);
+    EXPECT_NEAR(moist_air(st::twet_s, dry.twet(), humid.sm(), atm).tdry(), 261.0, 1e-6);
+    EXPECT_NEAR(moist_air(st::twet_s, warm.twet(), warm.sm(), atm).tdry(), 313.15, 1e-6);
+}
+
+TEST(StateLine, NoSupersaturatedStateUnlessAsked)
+{
+    // Air above saturation (W 0.02 at 20 degC) shares its enthalpy and entropy
+    // with ordinary air at 26.5 degC: that is the state given back. Its volume
+    // lies beyond the saturated end of its enthalpy line.
+    const moist_air super(st::tdry_w, 293.15, 0.02, atm);
+    const moist_air back(st::h_s, super.hm(), super.sm(), atm);
+    EXPECT_LT(back.rh(), 1.0);
+    EXPECT_NEAR(back.sm(), super.sm(), 1e-12);
+    EXPECT_NEAR(back.tdry(), 299.683, 1e-3);
+    EXPECT_EQ(message(st::h_v, super.hm(), super.vm(), atm), line_unreachable);
+    // Saturated air itself is found, at the end of the line.
+    const moist_air saturated(st::tdry_rh, 293.15, 1.0, atm);
+    EXPECT_NEAR(moist_air(st::h_v, saturated.hm(), saturated.vm(), atm).tdry(), 293.15, 1e-9);
+}
+
+TEST(StateLine, WetBulbWithEnthalpyNearItsLimit)
+{
+    // Liquid water has no enthalpy just above 0.01 degC: the enthalpy along
+    // that wet bulb is the same for every state, and the pair fixes none. A
+    // little further the line spans 1.5e-5 kJ/kg (0.011 degC) or 6.4e-4 kJ/kg
+    // (0.05 degC), and the enthalpy still gives W to a part in a million.
+    for (double twet : {273.1601, 273.1602, 273.161, 273.2, 263.15}) {
+        line_reach r{};
+        ASSERT_TRUE(reach_of_line_pair(st::twet_h, twet, 0.0, atm, r));
+        if (std::fabs(twet - 273.16015) < 1e-4) {
+            EXPECT_EQ(message(st::twet_h, twet, 0.5 * (r.at_low + r.at_high), atm), line_indistinct) << twet;
+            continue;
+        }
+        const state_line line(line_kind::wet_bulb, twet, atm, "test");
+        for (double f : {0.2, 0.5, 0.9}) {
+            const double h = r.at_low + f * (r.at_high - r.at_low);
+            const moist_air m(st::twet_h, twet, h, atm);
+            EXPECT_NEAR(m.hm(), h, 1e-12);
+            EXPECT_NEAR(moist_air(st::w_h, w_from_xw(m.xw()), h, atm).tdry(), m.tdry(), 1e-6);
+            EXPECT_NEAR(line.residual(m.tdry(), m.xw()), 0.0, 1e-9);
+        }
+    }
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 // Tests of the virial coefficients and the enhancement factor of saturated
 // moist air: reference states, range checks and their order, the derivatives
-// against differences, and the invariants of the saturation results.
-#include "ashrae97/virial.h"
-
+// against differences, and the invariants of the saturation results. Dry air
+// as a real gas: its reference state, and enthalpy, entropy and heat capacity
+// consistent with one another over the whole range.
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include "ashrae97/constants.h"
+#include "ashrae97/dry_air.h"
+#include "ashrae97/virial.h"
 #include "ashrae97/water.h"
 #include "message.h"
 
@@ -73,14 +75,11 @@ TEST(Virial, DerivativesMatchCentralDifferences)
 TEST(Virial, EnhancementFactorPublishedValues)
 {
     // Published tables: over liquid at 20 degC, over ice at -20 degC, and over
-    // liquid at 1 MPa; four passes at the ordinary state.
-    for (auto [t, p, f, f_tol, ws, tol] : {std::tuple{293.15, 101325.0, 1.004072, 5e-7, 0.0147571, 5e-8},
-                                           {253.15, 101325.0, 1.004357, 5e-7, 0.00063727, 5e-9},
-                                           {293.15, 1e6, 1.03076, 5e-6, 0.0015031, 5e-8}}) {
-        const saturation s = saturate(t, p);
-        EXPECT_NEAR(s.ws, ws, tol) << t << " K, " << p << " Pa";
-        EXPECT_NEAR(enhancement(t, p, s), f, f_tol) << t << " K, " << p << " Pa";
-    }
+    // liquid at 1 MPa (the saved answers hold the humidity ratios); four
+    // passes at the ordinary state.
+    for (auto [t, p, f, f_tol] : {std::tuple{293.15, 101325.0, 1.004072, 5e-7}, {253.15, 101325.0, 1.004357, 5e-7},
+                                  {293.15, 1e6, 1.03076, 5e-6}})
+        EXPECT_NEAR(enhancement(t, p, saturate(t, p)), f, f_tol) << t << " K, " << p << " Pa";
     EXPECT_EQ(saturate(293.15, 101325.0).passes, 4);
 }
 
@@ -142,13 +141,30 @@ TEST(Virial, SaturationResultsAreConsistentOverTheRange)
             // Work budget: three to five passes at ordinary states; the worst
             // case of this grid is 10 (near 475 K at 5 MPa), far from the cap of 100.
             EXPECT_LE(s.passes, 12);
-            // The short form gives the same.
-            double ws = 0, xws = 0, xas = 0;
-            virial(t, p).efactor(ws, xws, xas);
-            EXPECT_EQ(ws, s.ws);
-            EXPECT_EQ(xas, s.xas);
         }
     }
+}
+
+TEST(DryAir, ReferenceState)
+{
+    // Zero enthalpy and entropy at 0 degC and one atmosphere; the published volume.
+    const dry_air a(273.15, 101325.0);
+    EXPECT_NEAR(a.ha(), 0.0, 1e-5);
+    EXPECT_NEAR(a.sa(), 0.0, 1e-5);
+    EXPECT_NEAR(a.va(), 0.77339, 5e-6);
+}
+
+TEST(DryAir, HeatCapacityAndEntropyFollowFromEnthalpy)
+{
+    // cp = dh/dT and dh = T ds at constant pressure.
+    for (double p : {1e3, 101325.0, 1e6, 5e6})
+        for (double t : {180.0, 250.0, 300.0, 450.0, 640.0}) {
+            const double dt = 1e-5 * t;
+            const dry_air up(t + dt, p), down(t - dt, p);
+            const double dh = up.ha() - down.ha();
+            EXPECT_NEAR(dry_air(t, p).cpa() * 2.0 * dt / dh, 1.0, 5e-9) << t << " K, " << p << " Pa";
+            EXPECT_NEAR(dh / (t * (up.sa() - down.sa())), 1.0, 1e-8) << t << " K, " << p << " Pa";
+        }
 }
 
 }  // namespace
