@@ -21,18 +21,6 @@ process_result chart(std::vector<std::string> args)
     return run_tool(args);
 }
 
-int units_of(const plot_mapping& m) { return m.units == "SI" ? HYGRA_SI : HYGRA_IP; }
-
-// Pixels on the humidity-ratio axis that a difference of humidity ratio makes.
-double w_pixels(const plot_mapping& m, double dw)
-{
-    return std::abs(dw) * m.w_scale / (m.w_max - m.w_min) * (m.y_bottom - m.y_top);
-}
-double t_pixels(const plot_mapping& m, double dt)
-{
-    return std::abs(dt) / (m.tdb_max - m.tdb_min) * (m.x_right - m.x_left);
-}
-
 // A scatter file of states given by three pairs, with an hour column.
 struct scatter_row {
     int hour;
@@ -148,19 +136,6 @@ TEST(ChartData, DensityCellsHoldEveryStateOnce)
         total += n;
     EXPECT_EQ(total, static_cast<int>(std::size(scatter_rows)));
     EXPECT_TRUE(svg.scatter().empty());
-}
-
-// A point of the plane, and whether it lies inside a polygon by the even-odd
-// rule: the count by hand.
-bool in_polygon(const std::vector<chart_state>& p, chart_state s)
-{
-    bool in = false;
-    for (std::size_t i = 0, j = p.size() - 1; i < p.size(); j = i++) {
-        if ((p[i].w > s.w) != (p[j].w > s.w) &&
-            s.tdb < p[j].tdb + (s.w - p[j].w) / (p[i].w - p[j].w) * (p[i].tdb - p[j].tdb))
-            in = !in;
-    }
-    return in;
 }
 
 TEST(ChartData, ComfortZonesHaveTheirCornersAndCountTheStatesInside)

@@ -5,9 +5,12 @@
 #define HYGRA_TESTS_CHART_READING_H
 
 #include <array>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "hygra.h"
 
 typedef struct _xmlDoc xmlDoc;
 typedef struct _xmlNode xmlNode;
@@ -140,6 +143,30 @@ double box_distance(const std::array<pixel, 4>& a, const std::array<pixel, 4>& b
 
 // The characters of a UTF-8 text.
 std::size_t characters(const std::string& utf8);
+
+inline int units_of(const plot_mapping& m) { return m.units == "SI" ? HYGRA_SI : HYGRA_IP; }
+
+// Pixels that a difference of humidity ratio (kg/kg) or of dry bulb makes.
+inline double w_pixels(const plot_mapping& m, double dw)
+{
+    return std::abs(dw) * m.w_scale / (m.w_max - m.w_min) * (m.y_bottom - m.y_top);
+}
+inline double t_pixels(const plot_mapping& m, double dt)
+{
+    return std::abs(dt) / (m.tdb_max - m.tdb_min) * (m.x_right - m.x_left);
+}
+
+// Whether a state lies inside a polygon by the even-odd rule: a count by hand.
+inline bool in_polygon(const std::vector<chart_state>& p, chart_state s)
+{
+    bool in = false;
+    for (std::size_t i = 0, j = p.size() - 1; i < p.size(); j = i++) {
+        if ((p[i].w > s.w) != (p[j].w > s.w) &&
+            s.tdb < p[j].tdb + (s.w - p[j].w) / (p[i].w - p[j].w) * (p[i].tdb - p[j].tdb))
+            in = !in;
+    }
+    return in;
+}
 
 }  // namespace hygra::tool_test
 

@@ -28,22 +28,9 @@ struct weather_hour {
 
 std::string weather_file(const std::vector<weather_hour>& hours, const char* pressure)
 {
-    std::string text =
-        "LOCATION,Testville,ST,XXX,Test data,999999,40.00,-105.00,-7.0,1600.0\n"
-        "DESIGN CONDITIONS,0\n"
-        "TYPICAL/EXTREME PERIODS,0\n"
-        "GROUND TEMPERATURES,0\n"
-        "HOLIDAYS/DAYLIGHT SAVINGS,No,0,0,0\n"
-        "COMMENTS 1,written by the test\n"
-        "COMMENTS 2,\n"
-        "DATA PERIODS,1,1,Data,Sunday, 1/ 1,12/31\n";
-    for (const weather_hour& h : hours) {
-        text += "1999," + std::to_string(h.month) + ",1," + std::to_string(h.hour) +
-                ",60,?9?9?9?9E0?9?9?9?9?9?9?9?9?9?9?9?9?9*9*9?9*9*9," + h.tdb + "," + h.tdew +
-                "," + h.rh + "," + pressure +
-                ",0,0,312,0,0,0,0,0,0,0,190,2.6,2,2,16.1,77777,9,999999999,17,0.089,0,88,0.16,"
-                "0,1\n";
-    }
+    std::string text = epw_header();
+    for (const weather_hour& h : hours)
+        text += epw_hour(h.month, h.hour, h.tdb, h.tdew, h.rh, pressure);
     return text;
 }
 
@@ -68,17 +55,6 @@ std::vector<weather_hour> drawn_hours()
             drawn.push_back(hours[i]);
     }
     return drawn;
-}
-
-bool in_polygon(const std::vector<chart_state>& p, chart_state s)
-{
-    bool in = false;
-    for (std::size_t i = 0, j = p.size() - 1; i < p.size(); j = i++) {
-        if ((p[i].w > s.w) != (p[j].w > s.w) &&
-            s.tdb < p[j].tdb + (s.w - p[j].w) / (p[i].w - p[j].w) * (p[i].tdb - p[j].tdb))
-            in = !in;
-    }
-    return in;
 }
 
 process_result chart(std::vector<std::string> args, const std::string& input = "")
