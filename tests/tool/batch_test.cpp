@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -100,21 +99,22 @@ TEST(Batch, GoodAndBadRowsKeepTheirPlacesAndTheBatchGoesOn)
     expect_computed(rows[11], 4, HYGRA_TDRY_W, HYGRA_SI, 21.0, 0.008, 0.95);
 }
 
-TEST(Batch, AllRowsComputedExitsZeroAndAFileReadsLikeStandardInput)
+TEST(Batch, AFileReadsLikeStandardInputWithByteOrderMarkAndWindowsLineEnds)
 {
-    const std::string input = "W,TDB\n0.005,10\n0.01,25\n";
+    // The empty line between the rows is a row of its own, saying so.
+    const std::string input = "\xEF\xBB\xBFW,TDB\r\n0.005,10\r\n\r\n0.01,25\r\n";
     const process_result piped = run_tool(with_properties({"--batch", "-"}), input);
     const process_result file = run_tool(with_properties({"--batch", temporary_file(input)}));
-    EXPECT_EQ(piped.status, 0) << piped.err;
-    EXPECT_EQ(piped.err, "");
-    EXPECT_EQ(file.status, 0) << file.err;
+    EXPECT_EQ(piped.status, 1) << piped.err;
     EXPECT_EQ(file.out, piped.out);
     const csv_rows rows = read_csv(piped.out);
-    ASSERT_EQ(rows.size(), 3u);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0][0], "W");
     // W first: state type 8, the inputs in the order of the header.
     const double p0 = pressure_at(HYGRA_SI, 0.0);
     expect_computed(rows[1], 2, HYGRA_W_TDRY, HYGRA_SI, 0.005, 10.0, p0);
-    expect_computed(rows[2], 2, HYGRA_W_TDRY, HYGRA_SI, 0.01, 25.0, p0);
+    expect_failed(rows[2], 2, "the line is blank");
+    expect_computed(rows[3], 2, HYGRA_W_TDRY, HYGRA_SI, 0.01, 25.0, p0);
 }
 
 TEST(Batch, PairsOfDewPointWetBulbEnthalpyEntropyOrVolumeInEitherOrder)
@@ -190,21 +190,6 @@ TEST(Batch, PressureFromAColumnTheCommandLineOrSeaLevelInEitherUnitSystem)
     }
 }
 
-TEST(Batch, ByteOrderMarkAndWindowsLineEndsAreRead)
-{
-    // The empty line between the rows is a row of its own, saying so.
-    const process_result r =
-        run_tool(with_properties({"--batch", "-"}), "\xEF\xBB\xBFTDB,W\r\n20,0.0073\r\n\r\n25,0.01\r\n");
-    ASSERT_EQ(r.status, 1) << r.err;
-    const csv_rows rows = read_csv(r.out);
-    ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ(rows[0][0], "TDB");
-    const double p0 = pressure_at(HYGRA_SI, 0.0);
-    expect_computed(rows[1], 2, HYGRA_TDRY_W, HYGRA_SI, 20.0, 0.0073, p0);
-    expect_failed(rows[2], 2, "the line is blank");
-    expect_computed(rows[3], 2, HYGRA_TDRY_W, HYGRA_SI, 25.0, 0.01, p0);
-}
-
 TEST(Batch, ManyRowsComeOutInTheirOrderWithFailuresInPlace)
 {
     // Every third row is out of range; the cache of the library is emptied many
@@ -239,14 +224,14 @@ TEST(Batch, EveryPropertyOfAStateFoundByASearch)
     // RH with TDB is found by a search; all forty-six properties by default,
     // the two inputs echoed once in their own columns, the others named with
     // their units.
-    const process_result r = run_tool({"--batch", "-"}, "RH,TDB\n0.5,20\n0.4,30\n");
+    const process_result r = run_tool({"--batch", "-"}, "RH,TDB\n0.4,30\n");
     EXPECT_EQ(r.status, 0) << r.err;
     const csv_rows rows = read_csv(r.out);
-    ASSERT_EQ(rows.size(), 3u);
+    ASSERT_EQ(rows.size(), 2u);
     ASSERT_EQ(rows[0].size(), 2u + HYGRA_PROPERTY_COUNT - 2 + 2);
     const double p0 = pressure_at(HYGRA_SI, 0.0);
-    for (const auto& [i, rh, tdb] : {std::tuple{1, 0.5, 20.0}, std::tuple{2, 0.4, 30.0}}) {
-        const std::vector<std::string>& row = rows[i];
+    {
+        const std::vector<std::string>& row = rows[1];
         ASSERT_EQ(row.size(), rows[0].size());
         std::size_t column = 2;
         for (int code = 0; code < HYGRA_PROPERTY_COUNT; ++code) {
@@ -254,7 +239,7 @@ TEST(Batch, EveryPropertyOfAStateFoundByASearch)
                 continue;
             const std::string name = hygra_property_name(code);
             EXPECT_EQ(rows[0][column].rfind(name + " [", 0), 0u) << rows[0][column];
-            const library_answer expected = library(HYGRA_RH_TDRY, code, HYGRA_SI, rh, tdb, p0);
+            const library_answer expected = library(HYGRA_RH_TDRY, code, HYGRA_SI, 0.4, 30.0, p0);
             ASSERT_EQ(expected.code, HYGRA_OK);
             EXPECT_EQ(std::stod(row[column]), expected.value) << name;
             ++column;

@@ -89,6 +89,14 @@ TEST(ChartData, ScatterStatesLandWhereTheLibraryPutsThemUnlabelledByDefault)
             EXPECT_EQ(marks.front().value, 0.0);
             EXPECT_EQ(marks.back().value, 7.0);
             EXPECT_NE(marks.front().fill, marks.back().fill);
+            // The pieces of the colour scale's bar tile it, each reaching the next.
+            const std::vector<std::string> x = svg.attributes("//s:g[@class='legend']/s:rect", "x");
+            const std::vector<std::string> width = svg.attributes("//s:g[@class='legend']/s:rect", "width");
+            ASSERT_GT(x.size(), 5u);
+            for (std::size_t k = 1; k < x.size(); ++k) {
+                const double end = std::stod(x[k - 1]) + std::stod(width[k - 1]);
+                EXPECT_TRUE(end >= std::stod(x[k]) && end < std::stod(x[k]) + 1.0) << k;
+            }
         }
     }
 
@@ -107,7 +115,7 @@ TEST(ChartData, ScatterStatesLandWhereTheLibraryPutsThemUnlabelledByDefault)
 
     // A given range leaves out the states outside it, and says how many.
     const process_result narrow =
-        chart({"--scatter", temporary_file(scatter_file(false)), "--tdb", "0:35"});
+        chart({"--scatter", temporary_file(scatter_file(false)), "--tdb", "-6:30"});  // -6 on its end
     ASSERT_EQ(narrow.status, 0) << narrow.err;
     EXPECT_EQ(narrow.err, "hygra: 1 of 8 scatter states lie outside the chart and are not drawn; "
                           "widen --tdb or --w to draw them\n");
@@ -132,8 +140,8 @@ TEST(ChartData, DensityCellsHoldEveryStateOnce)
     ASSERT_EQ(r.status, 0) << r.err;
     const chart_reading svg(r.out);
     int total = 0;
-    for (int n : svg.density_counts())
-        total += n;
+    for (const std::string& n : svg.attributes("//s:rect[@class='cell']", "data-count"))
+        total += std::stoi(n);
     EXPECT_EQ(total, static_cast<int>(std::size(scatter_rows)));
     EXPECT_TRUE(svg.scatter().empty());
 }

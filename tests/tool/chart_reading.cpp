@@ -257,18 +257,18 @@ std::vector<chart_line> chart_reading::lines_in(const std::string& group_class) 
     return out;
 }
 
-std::string chart_reading::first_attribute(const std::string& xpath, const char* name) const
+std::vector<std::string> chart_reading::attributes(const std::string& xpath, const char* name) const
 {
-    const std::vector<xmlNode*> found = select(xpath);
-    return found.empty() ? std::string() : attribute(found[0], name);
+    std::vector<std::string> out;
+    for (xmlNode* n : select(xpath))
+        out.push_back(attribute(n, name));
+    return out;
 }
 
-std::vector<int> chart_reading::density_counts() const
+std::string chart_reading::first_attribute(const std::string& xpath, const char* name) const
 {
-    std::vector<int> out;
-    for (xmlNode* n : select("//s:rect[@class='cell']"))
-        out.push_back(static_cast<int>(number(n, "data-count")));
-    return out;
+    const std::vector<std::string> all = attributes(xpath, name);
+    return all.empty() ? std::string() : all[0];
 }
 
 std::string chart_reading::title() const

@@ -119,11 +119,10 @@ public:
     std::vector<chart_zone> zones() const;
     // The lines of a group of the given class ("grid", "minor-grid").
     std::vector<chart_line> lines_in(const std::string& group_class) const;
-    // An attribute of the first element that an XPath (prefix s: for SVG)
-    // selects; empty when there is none.
+    // An attribute of the elements that an XPath (prefix s: for SVG) selects,
+    // and of the first of them (empty when there is none).
+    std::vector<std::string> attributes(const std::string& xpath, const char* name) const;
     std::string first_attribute(const std::string& xpath, const char* name) const;
-    // The counts of the density shading's cells.
-    std::vector<int> density_counts() const;
     // The text of the title element and of the page's visible title.
     std::string title() const;
 

@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -209,46 +208,33 @@ TEST(Chart, CurvesLieWhereTheLibraryPutsTheirStatesAndTheirLabelsNameThem)
     }
 }
 
-// States given by five different pairs, with the state types that take them.
+// States given by five different pairs, with the state types that take them,
+// and their rows of a points file with the columns label,TDB,TWB,W,RH,HM,TDEW.
 struct given_state {
     const char* label;
     int type;
     double si_first, si_second, ip_first, ip_second;
+    const char* row;  // with %s for the first and the second value
 };
 const given_state given_states[] = {
-    {"Outdoor", HYGRA_TDRY_TWET, 32.0, 24.0, 90.0, 75.0},
-    {"Mixed", HYGRA_TDRY_W, 26.5, 0.0118, 80.0, 0.0118},
-    {"Off coil", HYGRA_RH_H, 0.95, 35.0, 0.95, 15.0},
-    {"Supply", HYGRA_TDRY_TDEW, 16.0, 11.5, 60.0, 52.0},
-    {"Room", HYGRA_TDRY_RH, 24.0, 0.5, 75.0, 0.5},
+    {"Outdoor", HYGRA_TDRY_TWET, 32.0, 24.0, 90.0, 75.0, "Outdoor,%s,%s,,,,"},
+    {"Mixed", HYGRA_TDRY_W, 26.5, 0.0118, 80.0, 0.0118, "Mixed,%s,,%s,,,"},
+    {"Off coil", HYGRA_RH_H, 0.95, 35.0, 0.95, 15.0, "Off coil,,,,%s,%s,"},
+    {"Supply", HYGRA_TDRY_TDEW, 16.0, 11.5, 60.0, 52.0, "Supply,%s,,,,,%s"},
+    {"Room", HYGRA_TDRY_RH, 24.0, 0.5, 75.0, 0.5, "Room,%s,,,%s,,"},
 };
 
-// The points file of given_states: each row fills the columns of its pair.
 std::string points_file(int units)
 {
-    std::ostringstream csv;
-    csv.precision(17);
-    csv << "label,TDB,TWB,W,RH,HM,TDEW\n";
+    std::string csv = "label,TDB,TWB,W,RH,HM,TDEW\n";
     for (const given_state& g : given_states) {
-        const double a = units == HYGRA_SI ? g.si_first : g.ip_first;
-        const double b = units == HYGRA_SI ? g.si_second : g.ip_second;
-        std::map<std::string, double> row;
-        switch (g.type) {
-        case HYGRA_TDRY_TWET: row = {{"TDB", a}, {"TWB", b}}; break;
-        case HYGRA_TDRY_W: row = {{"TDB", a}, {"W", b}}; break;
-        case HYGRA_RH_H: row = {{"RH", a}, {"HM", b}}; break;
-        case HYGRA_TDRY_TDEW: row = {{"TDB", a}, {"TDEW", b}}; break;
-        default: row = {{"TDB", a}, {"RH", b}}; break;
-        }
-        csv << '"' << g.label << '"';
-        for (const char* column : {"TDB", "TWB", "W", "RH", "HM", "TDEW"}) {
-            csv << ',';
-            if (row.count(column) != 0)
-                csv << row[column];
-        }
-        csv << '\n';
+        const bool si = units == HYGRA_SI;
+        char row[120];
+        std::snprintf(row, sizeof row, g.row, std::to_string(si ? g.si_first : g.ip_first).c_str(),
+                      std::to_string(si ? g.si_second : g.ip_second).c_str());
+        csv += std::string(row) + "\n";
     }
-    return csv.str();
+    return csv;
 }
 
 TEST(Chart, MarkedStatesLandWhereTheirDryBulbAndHumidityRatioSayJoinedInOrder)
@@ -610,6 +596,16 @@ TEST(Chart, NoTwoTextsAreCloserThanFivePixels)
         {"--scatter", year, "--colour-by", "month", "--zone", "summer", "--zone", "winter"},
         {"--ip", "--scatter", year, "--density", "--zone", "summer"},
     });
+    // Marked states where the plain chart puts its relative-humidity labels:
+    // the labels move off them.
+    const chart_reading plain(draw({}));
+    std::string states = "label,TDB,W\n";
+    for (const text_box& t : plain.texts()) {
+        const chart_state s = plain.mapping().state_at(t.centre());
+        if (t.family == "rh")
+            states += "s," + std::to_string(s.tdb) + "," + std::to_string(s.w) + "\n";
+    }
+    documented.push_back({"--points", temporary_file(states)});
     for (std::vector<std::string> args : documented) {
         SCOPED_TRACE(describe(args));
         args.insert(args.begin(), "chart");
@@ -618,9 +614,17 @@ TEST(Chart, NoTwoTextsAreCloserThanFivePixels)
         const chart_reading chart(r.out);
         ASSERT_TRUE(chart.parsed());
         const std::vector<text_box> texts = chart.texts();
+        // The curves' labels keep off the marked states too.
+        std::vector<pixel> marks;
+        for (const state_mark& s : chart.marks())
+            marks.push_back(s.centre);
         std::size_t labels = 0;
         for (std::size_t i = 0; i < texts.size(); ++i) {
             labels += texts[i].css_class == "label";
+            for (const pixel& p : marks) {
+                if (texts[i].css_class == "label" && curve_meets_box({p}, texts[i].corners))
+                    ADD_FAILURE() << "'" << texts[i].text << "' covers the mark at " << p.x << "," << p.y;
+            }
             for (std::size_t j = i + 1; j < texts.size(); ++j) {
                 EXPECT_GE(box_distance(texts[i].corners, texts[j].corners), 5.0)
                     << "'" << texts[i].text << "' and '" << texts[j].text << "'";
