@@ -86,7 +86,6 @@ TEST(BatchInputFaults, FilesThatAreNoBatchSayWhyAndWriteNothing)
         {{"--batch", "-"}, "id,TDB,RH,id\n1,20,0.5,2\n", 2,
          "hygra: the batch header names 'id' twice (columns 1 and 4); the names of columns must "
          "differ\n"},
-        {{"--batch", "-"}, "TDB;RH\n20;0.5\n", 0, ""},
         {{"--batch", "-", "--delimiter", ";"}, "a;TDB;RH\nx,y;20;0.5\n", 0, ""},
         {{"--batch", "-", "--delimiter", "tab"}, "TDB\tRH\n20\t0.5\n", 0, ""},
         {{"--batch", "-", "--delimiter", ","}, "TDB;RH\n20;0.5\n", 2,

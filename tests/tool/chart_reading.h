@@ -155,18 +155,6 @@ inline double t_pixels(const plot_mapping& m, double dt)
     return std::abs(dt) / (m.tdb_max - m.tdb_min) * (m.x_right - m.x_left);
 }
 
-// Whether a state lies inside a polygon by the even-odd rule: a count by hand.
-inline bool in_polygon(const std::vector<chart_state>& p, chart_state s)
-{
-    bool in = false;
-    for (std::size_t i = 0, j = p.size() - 1; i < p.size(); j = i++) {
-        if ((p[i].w > s.w) != (p[j].w > s.w) &&
-            s.tdb < p[j].tdb + (s.w - p[j].w) / (p[i].w - p[j].w) * (p[i].tdb - p[j].tdb))
-            in = !in;
-    }
-    return in;
-}
-
 }  // namespace hygra::tool_test
 
 #endif

@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -272,18 +271,11 @@ TEST(Chart, MarkedStatesLandWhereTheirDryBulbAndHumidityRatioSayJoinedInOrder)
         }
         const std::vector<process_segment> process = chart.process();
         ASSERT_EQ(process.size(), marks.size() - 1);
+        // One chain, in the file's order; how a segment is drawn is checked
+        // with the named chains in chart_data_test.cpp.
         for (std::size_t i = 0; i < process.size(); ++i) {
-            const process_segment& p = process[i];
-            EXPECT_EQ(p.from, static_cast<int>(i + 1));
-            EXPECT_EQ(p.to, static_cast<int>(i + 2));
-            EXPECT_TRUE(p.arrow);
-            // From the edge of one mark to the edge of the next.
-            const pixel a = marks[i].centre;
-            const pixel b = marks[i + 1].centre;
-            EXPECT_LT(std::hypot(p.start.x - a.x, p.start.y - a.y), 6.0);
-            EXPECT_LT(std::hypot(p.end.x - b.x, p.end.y - b.y), 6.0);
-            EXPECT_GT(std::hypot(p.end.x - a.x, p.end.y - a.y),
-                      std::hypot(p.start.x - a.x, p.start.y - a.y));
+            EXPECT_EQ(process[i].from, static_cast<int>(i + 1));
+            EXPECT_EQ(process[i].to, static_cast<int>(i + 2));
         }
         std::size_t labelled = 0;
         for (const text_box& t : chart.texts())
@@ -306,7 +298,7 @@ TEST(Chart, RangesTitleAndUnitsFollowTheUnitSystemAndThePressure)
           "enthalpy, kJ/kg", "specific volume, m\u00B3/kg", "wet-bulb temperature, \u00B0C"}},
         {{"--ip"}, "IP", pressure_at(HYGRA_IP, 0.0), 10, 120, 0, 200, 7000,
          {"14.696 psi, sea level", "Dry-bulb temperature, \u00B0F", "Humidity ratio, grains/lb",
-          "enthalpy, Btu/lb", "specific volume, ft\u00B3/lb", "wet-bulb temperature, \u00B0F"}},
+          "enthalpy, Btu/lb dry air (dry air at 32 \u00B0F = 0)", "specific volume, ft\u00B3/lb", "wet-bulb temperature, \u00B0F"}},
         // Air holds more water where the pressure is lower: 30 g/kg scaled by
         // 1.01325 / 0.8456 and rounded up to the grid.
         {{"ALT=1500"}, "SI", pressure_at(HYGRA_SI, 1500.0), -10, 50, 0, 36, 1000,
@@ -375,12 +367,6 @@ int run_program(const char* program, const std::vector<std::string>& args)
     for (const std::string& a : args)
         command += " '" + a + "'";
     return std::system(command.c_str());
-}
-
-std::string file_text(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 struct image {
@@ -660,7 +646,6 @@ TEST(Chart, TheHumidityRatioAxisFitsTheDryBulbRangeAndHasAMinorGrid)
     } minor[] = {
         {{}, 1.0, 0.5},
         {{"--ip"}, 1.0, 5.0},
-        {{"ALT=1500"}, 1.0, 0.5},
     };
     for (const auto& c : minor) {
         SCOPED_TRACE(describe(c.args));
@@ -705,14 +690,6 @@ TEST(Chart, TheHumidityRatioAxisFitsTheDryBulbRangeAndHasAMinorGrid)
         enthalpy_outside += s.w > saturation_w(m, s.tdb) && s.tdb > m.tdb_min;
     }
     EXPECT_GE(enthalpy_outside, 8u);
-
-    // The inch-pound enthalpy's datum, in the legend.
-    std::string legend;
-    for (const text_box& t : chart_reading(draw({"--ip"})).texts())
-        legend += t.text + "\n";
-    EXPECT_NE(legend.find("enthalpy, Btu/lb dry air (dry air at 32 \u00B0F = 0)"),
-              std::string::npos)
-        << legend;
 }
 
 TEST(Chart, ControlCharactersAndInvalidUtf8InLabelsBecomeValidText)

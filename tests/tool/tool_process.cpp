@@ -23,15 +23,15 @@ extern char** environ;
 
 namespace hygra::tool_test {
 
-namespace {
-
-std::string read_file(const std::string& path)
+std::string file_text(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
+
+namespace {
 
 // An empty file of a unique name.
 std::string new_file()
@@ -195,8 +195,8 @@ process_result run(const std::vector<std::string>& args, const std::string& inpu
         result.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
         result.signal = WIFSIGNALED(wstatus) ? WTERMSIG(wstatus) : 0;
         if (stdout_path.empty())
-            result.out = read_file(out_path);
-        result.err = read_file(err_path);
+            result.out = file_text(out_path);
+        result.err = file_text(err_path);
     }
     for (int fd : fds) {
         if (fd >= 0)

@@ -36,8 +36,10 @@ process_result run_tool_writing_to(const std::string& path, const std::vector<st
 process_result run_tool_stopped(int signal_number, bool wait_for_output,
                                 const std::vector<std::string>& args, const std::string& input);
 
-// A file in the test's temporary directory holding `text`; its path.
+// A file in the test's temporary directory holding `text`; its path. And the
+// text of a file.
 std::string temporary_file(const std::string& text);
+std::string file_text(const std::string& path);
 
 // An EnergyPlus weather file: its eight header lines, and the record of one
 // hour with its dry bulb and dew point (degC), relative humidity (%) and
