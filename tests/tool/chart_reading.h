@@ -41,9 +41,8 @@ struct plot_mapping {
     pixel pixel_of(chart_state s) const;
 };
 
-// A polyline of the chart with its class and its data- value.
+// A polyline of the chart with its data- value.
 struct chart_curve {
-    std::string css_class;
     double value;  // data-rh, data-twb, data-hm or data-vm
     std::vector<pixel> points;
 };
@@ -62,12 +61,10 @@ struct text_box {
     pixel centre() const;
 };
 
-// A marked state: the circle's centre and its data- attributes.
+// A marked state: its label and the circle's centre.
 struct state_mark {
     std::string label;
     pixel centre;
-    double tdb;  // data-tdb
-    double w;    // data-w, kg/kg
 };
 
 struct process_segment {
