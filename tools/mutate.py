@@ -351,33 +351,69 @@ def configure(build_dir):
                     "-DHYGRA_BUILD_BENCHMARKS=OFF", *launcher], check=True, stdout=subprocess.DEVNULL)
 
 
-def report(done):
+EQUIVALENT = "equivalent"
+EQUIVALENT_LINE = re.compile(r"^(\S+):(\d+)\s+(.+?): '(.*)' -> '(.*)'\s+--\s+(.+)$")
+
+
+def load_equivalent(path):
+    """Survivors judged equivalent mutants -- no test can tell them from the
+    original -- each with the reason, keyed as the report names them."""
+    known = {}
+    if path.exists():
+        for text in path.read_text().splitlines():
+            found = EQUIVALENT_LINE.match(text)
+            if found:
+                file, line, kind, before, after, why = found.groups()
+                known[(file, int(line), kind, before, after)] = why
+    return known
+
+
+def report(done, equivalent):
     rows = {}
     for entry in done.values():
         rows.setdefault(entry["file"], []).append(entry)
-    print(f"{'file':48} {'mutants':>7} {'killed':>6} {'surv.':>5} {'t/o':>4} {'n/c':>4} {'score':>6}")
-    totals = {KILLED: 0, SURVIVED: 0, TIMED_OUT: 0, NO_COMPILE: 0}
-    survivors = []
+    print(f"{'file':48} {'mutants':>7} {'killed':>6} {'surv.':>5} {'equiv':>5} {'t/o':>4} {'n/c':>4} {'score':>6}")
+    totals = {KILLED: 0, SURVIVED: 0, EQUIVALENT: 0, TIMED_OUT: 0, NO_COMPILE: 0}
+    folders = {}
+    survivors, equivalents = [], []
     for path in sorted(rows):
-        count = {KILLED: 0, SURVIVED: 0, TIMED_OUT: 0, NO_COMPILE: 0}
+        count = dict.fromkeys(totals, 0)
         for e in rows[path]:
-            count[e["outcome"]] += 1
-            if e["outcome"] == SURVIVED:
-                survivors.append(e)
+            why = equivalent.get((e["file"], e["line"], e["kind"], e["before"], e["after"]))
+            if e["outcome"] == SURVIVED and why:
+                count[EQUIVALENT] += 1
+                equivalents.append((e, why))
+            else:
+                count[e["outcome"]] += 1
+                if e["outcome"] == SURVIVED:
+                    survivors.append(e)
+        folder = folders.setdefault(str(Path(path).parent), dict.fromkeys(totals, 0))
         for k in totals:
             totals[k] += count[k]
-        print(f"{path:48} {len(rows[path]):7} {count[KILLED]:6} {count[SURVIVED]:5} "
-              f"{count[TIMED_OUT]:4} {count[NO_COMPILE]:4} {score(count):>6}")
-    print(f"{'all':48} {sum(totals.values()):7} {totals[KILLED]:6} {totals[SURVIVED]:5} "
-          f"{totals[TIMED_OUT]:4} {totals[NO_COMPILE]:4} {score(totals):>6}")
+            folder[k] += count[k]
+        print(row(path, count))
+    for name in sorted(folders):
+        print(row(name + "/", folders[name]))
+    print(row("all", totals))
+    key = lambda e: (e["file"], e["line"], e["column"])
     if survivors:
         print("\nsurvivors:")
-        for e in sorted(survivors, key=lambda e: (e["file"], e["line"], e["column"])):
+        for e in sorted(survivors, key=key):
             print(f"  {e['file']}:{e['line']}  {e['kind']}: '{e['before']}' -> '{e['after']}'")
+    if equivalents:
+        print("\nequivalent, not scored:")
+        for e, why in sorted(equivalents, key=lambda x: key(x[0])):
+            print(f"  {e['file']}:{e['line']}  {e['kind']}: '{e['before']}' -> '{e['after']}'  -- {why}")
+
+
+def row(name, count):
+    return (f"{name:48} {sum(count.values()):7} {count[KILLED]:6} {count[SURVIVED]:5} {count[EQUIVALENT]:5} "
+            f"{count[TIMED_OUT]:4} {count[NO_COMPILE]:4} {score(count):>6}")
 
 
 def score(count):
-    """Killed (timed-out counts as killed) over all that compiled."""
+    """Killed (timed-out counts as killed) over all that compiled and are not
+    known to be equivalent."""
     ran = count[KILLED] + count[SURVIVED] + count[TIMED_OUT]
     return "-" if ran == 0 else f"{100.0 * (count[KILLED] + count[TIMED_OUT]) / ran:.0f}%"
 
@@ -394,15 +430,20 @@ def main():
                     help="stop starting mutants after this many seconds (default 3600)")
     ap.add_argument("--results", help="JSON lines of outcomes, which a run resumes from "
                     "(default: mutation-results.jsonl in the build folder)")
-    ap.add_argument("--report", action="store_true", help="print the tables of the results file only")
+    ap.add_argument("--report", action="store_true",
+                    help="print the tables of the results only, of the sample of the paths if given")
+    ap.add_argument("--equivalent", default=str(ROOT / "tools" / "equivalent_mutants.txt"),
+                    help="survivors known to be equivalent mutants, with the reason, left out of the "
+                    "scores (default tools/equivalent_mutants.txt)")
     ap.add_argument("--list", action="store_true", help="print the sampled mutants, run nothing")
     args = ap.parse_args()
 
     build_dir = Path(args.build).resolve()
     results = Path(args.results).resolve() if args.results else build_dir / "mutation-results.jsonl"
     done = load_results(results)
-    if args.report:
-        report(done)
+    equivalent = load_equivalent(Path(args.equivalent))
+    if args.report and not args.paths:
+        report(done, equivalent)
         return 0
     if not args.paths:
         ap.error("name the source files or folders to mutate")
@@ -417,6 +458,9 @@ def main():
     if args.list:
         for m, _ in plan:
             print(m.describe())
+        return 0
+    if args.report:
+        report({m.key(d): done[m.key(d)] for m, d in plan if m.key(d) in done}, equivalent)
         return 0
 
     build_dir.mkdir(parents=True, exist_ok=True)
@@ -474,7 +518,7 @@ def main():
     # Leave the build folder matching the sources again.
     for targets, _ in suites.values():
         build(build_dir, targets, 1800)
-    report({m.key(d): done[m.key(d)] for m, d in plan if m.key(d) in done})
+    report({m.key(d): done[m.key(d)] for m, d in plan if m.key(d) in done}, equivalent)
     return 0
 
 

@@ -175,6 +175,9 @@ TEST(BadNumbers, ANanInputGivesNanForWhatDependsOnIt)
     EXPECT_EQ(first_minus.code, HYGRA_OK);
     EXPECT_EQ(first_minus.value, plus.value);
     EXPECT_EQ(minus.value, plus.value);
+    // So are -0 and +0 of either input: dry air and air at 0 degC read back +0.
+    EXPECT_FALSE(std::signbit(value(HYGRA_TDRY_W, HYGRA_W, HYGRA_SI, 20.0, -0.0, atm)));
+    EXPECT_FALSE(std::signbit(value(HYGRA_W_TDRY, HYGRA_TDB, HYGRA_SI, 0.001, -0.0, atm)));
 }
 
 TEST(Searches, ColdDryAirAndNearlyPureVapour)

@@ -145,8 +145,13 @@ TEST(PropertyNames, UnknownNameIsCheckedAfterTheStateNullPointersBeforeIt)
     }
     EXPECT_EQ(moistair_eval_str(-1, nullptr, HYGRA_IP, nullptr, 20.0, 0.0073, atm), HYGRA_INVALID_ARGUMENT);
     EXPECT_EQ(cache().size(), 0u);
-    // An unknown state type with a good name is the evaluation's own refusal.
-    EXPECT_EQ(moistair_eval_str(HYGRA_STATE_TYPE_COUNT, "TDB", HYGRA_SI, &v, 20.0, 0.0073, atm), HYGRA_INVALID_ARGUMENT);
+    // An unknown state type is the evaluation's own refusal, with a good name
+    // or a bad one: the message speaks of the state type.
+    for (const char* name : {"TDB", "NOPE"}) {
+        EXPECT_EQ(moistair_eval_str(HYGRA_STATE_TYPE_COUNT, name, HYGRA_SI, &v, 20.0, 0.0073, atm),
+                  HYGRA_INVALID_ARGUMENT);
+        EXPECT_EQ(std::string(hygra_last_error()).find("name"), std::string::npos) << hygra_last_error();
+    }
     EXPECT_EQ(v, sentinel);
 }
 
