@@ -42,6 +42,12 @@ ROOT = Path(__file__).resolve().parent.parent
 # relative to the build folder. The first matching prefix wins.
 SUITES = [
     ("tools/hygra/", ["hygra_cli", "hygra_tool_tests"], ["tests/tool/hygra_tool_tests"]),
+    # The model and the toolkit are also held to the work of each search:
+    # a fault that leaves answers right but searches longer is a fault too.
+    ("src/ashrae97/", ["hygra_tests", "evaluation_count_test"],
+     ["tests/hygra_tests", "tests/evaluation_count_test"]),
+    ("src/numeric/", ["hygra_tests", "evaluation_count_test"],
+     ["tests/hygra_tests", "tests/evaluation_count_test"]),
     ("src/", ["hygra_tests"], ["tests/hygra_tests"]),
 ]
 
