@@ -22,6 +22,7 @@ tests/api/saved_properties_test.cpp holds every coefficient of every
 correlation to those answers.
 """
 import ctypes
+import itertools
 import math
 import random
 import sys
@@ -49,16 +50,20 @@ def random_state(rng):
     return t, rh, p
 
 
-def save_properties(ev):
-    rng = random.Random(PROPERTY_SEED)
-    print("# p_bar tdb_C w, 46 properties in SI, p_psi tdb_F, 46 properties in IP"
-          " (x<code> where one fails)")
-    written = 0
-    while written < PROPERTY_STATES:
+def existing_states(ev, seed):
+    """Dry bulb, humidity ratio and pressure of the random states that exist."""
+    rng = random.Random(seed)
+    while True:
         t, rh, p = random_state(rng)
         rc, w = ev(1, W, t, rh, p)
-        if rc != 0:
-            continue
+        if rc == 0:
+            yield t, w, p
+
+
+def save_properties(ev):
+    print("# p_bar tdb_C w, 46 properties in SI, p_psi tdb_F, 46 properties in IP"
+          " (x<code> where one fails)")
+    for t, w, p in itertools.islice(existing_states(ev, PROPERTY_SEED), PROPERTY_STATES):
         fields = ["%.17g" % x for x in (p, t, w)]
         for units, a, pressure in ((0, t, p), (1, t * 1.8 + 32.0, p * PSI_PER_BAR)):
             if units:
@@ -67,7 +72,6 @@ def save_properties(ev):
                 rc, v = ev(2, code, a, w, pressure, units)
                 fields.append("%.13g" % v if rc == 0 else "x%d" % rc)
         print(" ".join(fields))
-        written += 1
 
 
 def main():
@@ -92,14 +96,11 @@ def main():
         save_properties(ev)
         return
 
-    rng = random.Random(SEED)
     print("# p_bar tdb_C w twb_C tdew_C, then per pair 0..18: rc tdb_C w")
     written = 0
-    while written < STATES:
-        t, rh, p = random_state(rng)
-        rc, w = ev(1, W, t, rh, p)
-        if rc != 0:
-            continue
+    for t, w, p in existing_states(ev, SEED):
+        if written == STATES:
+            break
         props = {TDB: t, W: w}
         ok = True
         for code in (TWB, TDEW, RH, HM, SM, VM):
