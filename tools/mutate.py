@@ -27,6 +27,8 @@ import json
 import os
 import random
 import re
+import resource
+import shutil
 import signal
 import subprocess
 import sys
@@ -40,6 +42,12 @@ ROOT = Path(__file__).resolve().parent.parent
 # relative to the build folder. The first matching prefix wins.
 SUITES = [
     ("tools/hygra/", ["hygra_cli", "hygra_tool_tests"], ["tests/tool/hygra_tool_tests"]),
+    # The model and the toolkit are also held to the work of each search:
+    # a fault that leaves answers right but searches longer is a fault too.
+    ("src/ashrae97/", ["hygra_tests", "evaluation_count_test"],
+     ["tests/hygra_tests", "tests/evaluation_count_test"]),
+    ("src/numeric/", ["hygra_tests", "evaluation_count_test"],
+     ["tests/hygra_tests", "tests/evaluation_count_test"]),
     ("src/", ["hygra_tests"], ["tests/hygra_tests"]),
 ]
 
@@ -219,29 +227,68 @@ def suite_of(path):
     sys.exit(f"mutate: no tests are known for {path}; add its folder to SUITES")
 
 
+# The build or test program running now, in a process group of its own, so
+# that a run stopped by a signal takes it along: a build left running would
+# finish compiling the mutant after the file was put back, and its objects,
+# newer than the file, would pass for up to date.
+running = None
+
+
+def run_child(command, timeout, **options):
+    global running
+    with subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                          start_new_session=True, **options) as child:
+        running = child
+        try:
+            return child.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            os.killpg(child.pid, signal.SIGKILL)
+            child.wait()
+            raise
+        finally:
+            running = None
+
+
+def stop_running_child():
+    if running is not None and running.poll() is None:
+        os.killpg(running.pid, signal.SIGKILL)
+        running.wait()
+
+
 def build(build_dir, targets, timeout):
     try:
-        done = subprocess.run(["cmake", "--build", str(build_dir), "-j2", "--target", *targets],
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=timeout)
-        return done.returncode == 0
+        return run_child(["cmake", "--build", str(build_dir), "-j2", "--target", *targets], timeout) == 0
     except subprocess.TimeoutExpired:
         return False
 
 
+def cpu_seconds_of_children():
+    usage = resource.getrusage(resource.RUSAGE_CHILDREN)
+    return usage.ru_utime + usage.ru_stime
+
+
 def run_tests(build_dir, tests, timeout):
-    """KILLED, SURVIVED or TIMED_OUT; the test programs stop at their first failure."""
-    deadline = time.monotonic() + timeout
+    """KILLED, SURVIVED or TIMED_OUT; the test programs stop at their first failure.
+
+    The limit is on processor time, so that a machine busy with other work
+    does not turn a slow survivor into a time-out; a wall-clock limit ten
+    times as long catches a program that waits without computing."""
+    spent = 0.0
     for test in tests:
-        left = deadline - time.monotonic()
+        left = timeout - spent
         if left <= 0:
             return TIMED_OUT
+        limit = max(1, int(left + 0.5))
+        before = cpu_seconds_of_children()
         try:
-            done = subprocess.run([str(build_dir / test), "--gtest_fail_fast", "--gtest_brief=1"],
-                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                                  timeout=left, start_new_session=True)
+            status = run_child([str(build_dir / test), "--gtest_fail_fast", "--gtest_brief=1"], 10 * left,
+                               preexec_fn=lambda: resource.setrlimit(resource.RLIMIT_CPU, (limit, limit)))
         except subprocess.TimeoutExpired:
             return TIMED_OUT
-        if done.returncode != 0:
+        spent += cpu_seconds_of_children() - before
+        if status in (-signal.SIGXCPU, -signal.SIGKILL) or spent > timeout:
+            return TIMED_OUT
+        if status != 0:
             return KILLED
     return SURVIVED
 
@@ -302,38 +349,77 @@ def configure(build_dir):
         return
     # Optimised a little, so the searches in the tests run fast, but not so
     # much that every rebuild is slow; benchmarks are not needed.
+    # ccache, where installed, makes the rebuild of a file put back after
+    # its mutant a cache hit, halving the compiling.
+    launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"] if shutil.which("ccache") else []
     subprocess.run(["cmake", "-S", str(ROOT), "-B", str(build_dir), "-DCMAKE_BUILD_TYPE=Release",
                     "-DCMAKE_CXX_FLAGS_RELEASE=-O1", "-DCMAKE_C_FLAGS_RELEASE=-O1",
-                    "-DHYGRA_BUILD_BENCHMARKS=OFF"], check=True, stdout=subprocess.DEVNULL)
+                    "-DHYGRA_BUILD_BENCHMARKS=OFF", *launcher], check=True, stdout=subprocess.DEVNULL)
 
 
-def report(done):
+EQUIVALENT = "equivalent"
+EQUIVALENT_LINE = re.compile(r"^(\S+):(\d+)\s+(.+?): '(.*)' -> '(.*)'\s+--\s+(.+)$")
+
+
+def load_equivalent(path):
+    """Survivors judged equivalent mutants -- no test can tell them from the
+    original -- each with the reason, keyed as the report names them."""
+    known = {}
+    if path.exists():
+        for text in path.read_text().splitlines():
+            found = EQUIVALENT_LINE.match(text)
+            if found:
+                file, line, kind, before, after, why = found.groups()
+                known[(file, int(line), kind, before, after)] = why
+    return known
+
+
+def report(done, equivalent):
     rows = {}
     for entry in done.values():
         rows.setdefault(entry["file"], []).append(entry)
-    print(f"{'file':48} {'mutants':>7} {'killed':>6} {'surv.':>5} {'t/o':>4} {'n/c':>4} {'score':>6}")
-    totals = {KILLED: 0, SURVIVED: 0, TIMED_OUT: 0, NO_COMPILE: 0}
-    survivors = []
+    print(f"{'file':48} {'mutants':>7} {'killed':>6} {'surv.':>5} {'equiv':>5} {'t/o':>4} {'n/c':>4} {'score':>6}")
+    totals = {KILLED: 0, SURVIVED: 0, EQUIVALENT: 0, TIMED_OUT: 0, NO_COMPILE: 0}
+    folders = {}
+    survivors, equivalents = [], []
     for path in sorted(rows):
-        count = {KILLED: 0, SURVIVED: 0, TIMED_OUT: 0, NO_COMPILE: 0}
+        count = dict.fromkeys(totals, 0)
         for e in rows[path]:
-            count[e["outcome"]] += 1
-            if e["outcome"] == SURVIVED:
-                survivors.append(e)
+            why = equivalent.get((e["file"], e["line"], e["kind"], e["before"], e["after"]))
+            if e["outcome"] == SURVIVED and why:
+                count[EQUIVALENT] += 1
+                equivalents.append((e, why))
+            else:
+                count[e["outcome"]] += 1
+                if e["outcome"] == SURVIVED:
+                    survivors.append(e)
+        folder = folders.setdefault(str(Path(path).parent), dict.fromkeys(totals, 0))
         for k in totals:
             totals[k] += count[k]
-        print(f"{path:48} {len(rows[path]):7} {count[KILLED]:6} {count[SURVIVED]:5} "
-              f"{count[TIMED_OUT]:4} {count[NO_COMPILE]:4} {score(count):>6}")
-    print(f"{'all':48} {sum(totals.values()):7} {totals[KILLED]:6} {totals[SURVIVED]:5} "
-          f"{totals[TIMED_OUT]:4} {totals[NO_COMPILE]:4} {score(totals):>6}")
+            folder[k] += count[k]
+        print(row(path, count))
+    for name in sorted(folders):
+        print(row(name + "/", folders[name]))
+    print(row("all", totals))
+    key = lambda e: (e["file"], e["line"], e["column"])
     if survivors:
         print("\nsurvivors:")
-        for e in sorted(survivors, key=lambda e: (e["file"], e["line"], e["column"])):
+        for e in sorted(survivors, key=key):
             print(f"  {e['file']}:{e['line']}  {e['kind']}: '{e['before']}' -> '{e['after']}'")
+    if equivalents:
+        print("\nequivalent, not scored:")
+        for e, why in sorted(equivalents, key=lambda x: key(x[0])):
+            print(f"  {e['file']}:{e['line']}  {e['kind']}: '{e['before']}' -> '{e['after']}'  -- {why}")
+
+
+def row(name, count):
+    return (f"{name:48} {sum(count.values()):7} {count[KILLED]:6} {count[SURVIVED]:5} {count[EQUIVALENT]:5} "
+            f"{count[TIMED_OUT]:4} {count[NO_COMPILE]:4} {score(count):>6}")
 
 
 def score(count):
-    """Killed (timed-out counts as killed) over all that compiled."""
+    """Killed (timed-out counts as killed) over all that compiled and are not
+    known to be equivalent."""
     ran = count[KILLED] + count[SURVIVED] + count[TIMED_OUT]
     return "-" if ran == 0 else f"{100.0 * (count[KILLED] + count[TIMED_OUT]) / ran:.0f}%"
 
@@ -345,20 +431,25 @@ def main():
     ap.add_argument("--seed", type=int, default=1, help="seed of the sample (default 1)")
     ap.add_argument("--per-file", type=int, default=20, help="mutants drawn per file (default 20)")
     ap.add_argument("--timeout", type=float, default=0,
-                    help="seconds a mutant's tests may run (default: 5x the unmutated run, at least 20)")
+                    help="processor seconds a mutant's tests may use (default: 5x the unmutated run, at least 20)")
     ap.add_argument("--budget", type=float, default=3600,
                     help="stop starting mutants after this many seconds (default 3600)")
     ap.add_argument("--results", help="JSON lines of outcomes, which a run resumes from "
                     "(default: mutation-results.jsonl in the build folder)")
-    ap.add_argument("--report", action="store_true", help="print the tables of the results file only")
+    ap.add_argument("--report", action="store_true",
+                    help="print the tables of the results only, of the sample of the paths if given")
+    ap.add_argument("--equivalent", default=str(ROOT / "tools" / "equivalent_mutants.txt"),
+                    help="survivors known to be equivalent mutants, with the reason, left out of the "
+                    "scores (default tools/equivalent_mutants.txt)")
     ap.add_argument("--list", action="store_true", help="print the sampled mutants, run nothing")
     args = ap.parse_args()
 
     build_dir = Path(args.build).resolve()
     results = Path(args.results).resolve() if args.results else build_dir / "mutation-results.jsonl"
     done = load_results(results)
-    if args.report:
-        report(done)
+    equivalent = load_equivalent(Path(args.equivalent))
+    if args.report and not args.paths:
+        report(done, equivalent)
         return 0
     if not args.paths:
         ap.error("name the source files or folders to mutate")
@@ -374,12 +465,16 @@ def main():
         for m, _ in plan:
             print(m.describe())
         return 0
+    if args.report:
+        report({m.key(d): done[m.key(d)] for m, d in plan if m.key(d) in done}, equivalent)
+        return 0
 
     build_dir.mkdir(parents=True, exist_ok=True)
     restorer = Restorer(results.with_suffix(".backup.json"))
     restorer.recover()
 
     def on_signal(signum, _frame):
+        stop_running_child()
         restorer.put_back()
         print(f"\nmutate: stopped by signal {signum}; results so far are in {results}", file=sys.stderr)
         sys.exit(128 + signum)
@@ -393,15 +488,15 @@ def main():
     for targets, tests in suites.values():
         if not build(build_dir, targets, 1800):
             sys.exit(f"mutate: the unmutated tree does not build in {build_dir}")
-        started = time.monotonic()
+        started = cpu_seconds_of_children()
         if run_tests(build_dir, tests, 1800) != SURVIVED:
             sys.exit("mutate: the unmutated tree fails its tests; fix them first")
         if not args.timeout:
-            timeout = max(timeout, 20.0, 5 * (time.monotonic() - started))
+            timeout = max(timeout, 20.0, 5 * (cpu_seconds_of_children() - started))
 
     todo = [(m, d) for m, d in plan if m.key(d) not in done]
     print(f"mutate: {len(plan)} mutants in {len(files)} files, {len(plan) - len(todo)} already done, "
-          f"tests limited to {timeout:.0f} s each", file=sys.stderr)
+          f"tests limited to {timeout:.0f} processor seconds each", file=sys.stderr)
     began = time.monotonic()
     with results.open("a") as out:
         for i, (m, digest) in enumerate(todo, 1):
@@ -429,7 +524,7 @@ def main():
     # Leave the build folder matching the sources again.
     for targets, _ in suites.values():
         build(build_dir, targets, 1800)
-    report({m.key(d): done[m.key(d)] for m, d in plan if m.key(d) in done})
+    report({m.key(d): done[m.key(d)] for m, d in plan if m.key(d) in done}, equivalent)
     return 0
 
 

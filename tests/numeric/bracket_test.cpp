@@ -3,8 +3,6 @@
 #include "numeric/bracket.h"
 
 #include <stdexcept>
-#include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -13,122 +11,47 @@
 namespace hygra {
 namespace {
 
-using testing::record;
-using fn = double (*)(double);
+using testing::recording_function;
 
-void expect_calls(const std::vector<double>& calls, const std::vector<double>& expected)
-{
-    ASSERT_EQ(calls.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_NEAR(calls[i], expected[i], 1e-12) << "evaluation " << i + 1;
-}
+struct bracket_case {
+    const char* label;
+    double (*f)(double);
+    unsigned long tries;
+    bool found;
+    double a, b;  // the ends on return, from [0.5, 0.6] with the model's factor 1.6
+    std::size_t evaluations;
+};
 
 TEST(Bracket, WidensTheEndWithTheSmallerMagnitudeUntilTheSignsDiffer)
 {
-    // The model's call: [0.5, 0.6], factor 1.6, 100 tries. |f(b)| is the
-    // smaller each time, so b moves by 1.6 widths: 0.76, 1.176, 2.2576.
-    auto f = record<fn>([](double x) { return x - 2.0; });
-    double a = 0.5;
-    double b = 0.6;
-    EXPECT_TRUE(bracket(f, a, b, 1.6, 100));
-    EXPECT_EQ(a, 0.5);
-    EXPECT_DOUBLE_EQ(b, 2.2576);
-    expect_calls(f.calls(), {0.5, 0.6, 0.76, 1.176, 2.2576});
-}
-
-TEST(Bracket, MovesTheLowerEndWhenTheRootLiesBelow)
-{
-    auto f = record<fn>([](double x) { return x + 2.0; });
-    double a = 0.5;
-    double b = 0.6;
-    EXPECT_TRUE(bracket(f, a, b, 1.6, 100));
-    EXPECT_EQ(b, 0.6);
-    expect_calls(f.calls(), {0.5, 0.6, 0.34, -0.076, -1.1576, -3.96976});
-    EXPECT_NEAR(a, -3.96976, 1e-12);
-}
-
-TEST(Bracket, EqualMagnitudesMoveTheUpperEnd)
-{
-    // f(0.25) = f(0.75) exactly: neither |f| is larger, so b moves.
-    auto f = record<fn>([](double x) { return (x - 0.5) * (x - 0.5) - 0.25; });
-    double a = 0.25;
-    double b = 0.75;
-    EXPECT_TRUE(bracket(f, a, b, 1.6, 100));
-    EXPECT_EQ(a, 0.25);
-    EXPECT_DOUBLE_EQ(b, 1.55);
-}
-
-TEST(Bracket, ReportsRunningOutOfTriesByItsResult)
-{
-    // max_tries = 0 tests nothing, even when the signs already differ.
-    {
-        auto f = record<fn>([](double x) { return x - 0.55; });
-        double a = 0.5;
-        double b = 0.6;
-        EXPECT_FALSE(bracket(f, a, b, 1.6, 0));
-        EXPECT_EQ(a, 0.5);
-        EXPECT_EQ(b, 0.6);
-        EXPECT_EQ(f.calls().size(), 2u);
+    const bracket_case cases[] = {
+        // |f(b)| is the smaller each time, so b moves by 1.6 widths: 0.76, 1.176, 2.2576.
+        {"root above", [](double x) { return x - 2.0; }, 100, true, 0.5, 2.2576, 5},
+        {"root below: a moves to 0.34, -0.076, -1.1576, -3.96976", [](double x) { return x + 2.0; }, 100, true,
+         -3.96976, 0.6, 6},
+        // f(0.5) = f(0.6) = f(0.76): neither |f| is larger, so b moves, twice.
+        {"equal magnitudes move b", [](double x) { return x < 1.0 ? -1.0 : 1.0; }, 100, true, 0.5, 1.176, 4},
+        // f(a) = 0 exactly: the product 0 is no sign change, and a moves.
+        {"an end on the root", [](double x) { return x - 0.5; }, 100, true, 0.34, 0.6, 3},
+        // 0 tries test nothing, even across a sign change.
+        {"no tries", [](double x) { return x - 0.55; }, 0, false, 0.5, 0.6, 2},
+        // The signs are not tested after the last widening: b = 2.2576 is across the root.
+        {"out of tries", [](double x) { return x - 2.0; }, 3, false, 0.5, 2.2576, 5},
+        {"no root: a try each", [](double x) { return x * x + 1.0; }, 7, false, -57.89574016, 22.4223616, 9},
+    };
+    for (const bracket_case& c : cases) {
+        SCOPED_TRACE(c.label);
+        recording_function f(c.f);
+        double a = 0.5, b = 0.6;
+        EXPECT_EQ(bracket(f, a, b, 1.6, c.tries), c.found);
+        EXPECT_NEAR(a, c.a, 1e-9);
+        EXPECT_NEAR(b, c.b, 1e-9);
+        EXPECT_EQ(f.calls().size(), c.evaluations);
     }
-    // The signs are not tested after the last widening: three tries reach
-    // b = 2.2576 across the root, yet the result is false.
-    {
-        auto f = record<fn>([](double x) { return x - 2.0; });
-        double a = 0.5;
-        double b = 0.6;
-        EXPECT_FALSE(bracket(f, a, b, 1.6, 3));
-        EXPECT_DOUBLE_EQ(b, 2.2576);
-        EXPECT_EQ(f.calls().size(), 5u);
-    }
-    // A function without a root: one evaluation per try.
-    {
-        auto f = record<fn>([](double x) { return x * x + 1.0; });
-        double a = 0.5;
-        double b = 0.6;
-        EXPECT_FALSE(bracket(f, a, b, 1.6, 7));
-        EXPECT_EQ(f.calls().size(), 9u);
-    }
-}
-
-TEST(Bracket, AnEndOnTheRootIsNoSignChange)
-{
-    // f(a) = 0 exactly: the product is 0, so the interval is widened on the
-    // side of a (|f(b)| > |f(a)|) until the signs strictly differ.
-    auto f = record<fn>([](double x) { return x - 0.5; });
-    double a = 0.5;
-    double b = 0.6;
-    EXPECT_TRUE(bracket(f, a, b, 1.6, 100));
-    EXPECT_DOUBLE_EQ(a, 0.34);
-    EXPECT_EQ(b, 0.6);
-    EXPECT_EQ(f.calls().size(), 3u);
-}
-
-TEST(Bracket, RejectsAnEmptyInterval)
-{
-    auto f = record<fn>([](double x) { return x; });
-    double a = 1.0;
-    double b = 1.0;
-    try {
-        bracket(f, a, b, 1.6, 100);
-        ADD_FAILURE() << "no throw";
-    } catch (const std::domain_error& e) {
-        EXPECT_EQ(std::string(e.what()), "bracket");
-    }
+    recording_function f([](double x) { return x; });
+    double a = 1.0, b = 1.0;
+    testing::expect_error<std::domain_error>([&] { bracket(f, a, b, 1.6, 100); }, "bracket");
     EXPECT_TRUE(f.calls().empty());
-}
-
-TEST(Bracket, ExceptionsOfTheFunctionLeaveTheLastEnds)
-{
-    auto f = record<fn>([](double x) -> double {
-        if (x > 1.0)
-            throw std::runtime_error("objective");
-        return x - 2.0;
-    });
-    double a = 0.5;
-    double b = 0.6;
-    EXPECT_THROW(bracket(f, a, b, 1.6, 100), std::runtime_error);
-    EXPECT_EQ(a, 0.5);
-    EXPECT_DOUBLE_EQ(b, 1.176);
 }
 
 }  // namespace

@@ -1,19 +1,22 @@
-// Test helper: a one-variable function that logs every abscissa at which it is
+// Test helpers: a one-variable function that logs every abscissa at which it is
 // evaluated, so that tests can check how many evaluations a search made and in
-// which order.
+// which order, and a check of an error's type and message.
 #ifndef HYGRA_TESTS_NUMERIC_RECORDING_FUNCTION_H
 #define HYGRA_TESTS_NUMERIC_RECORDING_FUNCTION_H
 
+#include <functional>
+#include <utility>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "numeric/univariate_function.h"
 
 namespace hygra::testing {
 
-template <class F>
 class recording_function final : public univariate_function<double, double> {
 public:
-    explicit recording_function(F f) : m_f(f) {}
+    explicit recording_function(std::function<double(double)> f) : m_f(std::move(f)) {}
 
     double operator()(const double& x) override
     {
@@ -25,14 +28,20 @@ public:
     const std::vector<double>& calls() const { return m_calls; }
 
 private:
-    F m_f;
+    std::function<double(double)> m_f;
     std::vector<double> m_calls;
 };
 
-template <class F>
-recording_function<F> record(F f)
+// Fails unless `call` throws E with the message `what`.
+template <class E, class Call>
+void expect_error(Call&& call, const char* what)
 {
-    return recording_function<F>(f);
+    try {
+        call();
+        ADD_FAILURE() << "no throw, expected " << what;
+    } catch (const E& e) {
+        EXPECT_STREQ(e.what(), what);
+    }
 }
 
 }  // namespace hygra::testing

@@ -1,51 +1,53 @@
-"""What several test files share: the header's numbers, and comparisons."""
+"""What the test files share: the header's numbers, the library called directly, optional packages."""
 
+import ctypes
+import functools
+import importlib
 import math
 import os
+import pathlib
 import re
 
 SOURCE_ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-HEADER = os.path.join(SOURCE_ROOT, "include", "hygra.h")
-PACKAGE_SOURCE = os.path.join(SOURCE_ROOT, "python", "hygra")
+HEADER = pathlib.Path(SOURCE_ROOT, "include", "hygra.h").read_text(encoding="utf-8")
 
 # The header names the inputs of its state types in its own abbreviations.
-_HEADER_INPUT_NAMES = {"TDRY": "TDB", "TWET": "TWB", "TDEW": "TDEW", "RH": "RH", "W": "W",
-                       "H": "HM", "S": "SM", "V": "VM"}
+_INPUT_NAMES = dict(TDRY="TDB", TWET="TWB", TDEW="TDEW", RH="RH", W="W", H="HM", S="SM", V="VM")
+# {(first input, second input): state type}, {property name: code}, {function: number of parameters}
+STATE_TYPES = {(_INPUT_NAMES[a], _INPUT_NAMES[b]): int(n)
+               for a, b, n in re.findall(r"HYGRA_([A-Z]+)_([A-Z]+)\s*=\s*(\d+),?\s*/\*", HEADER)
+               if a in _INPUT_NAMES and b in _INPUT_NAMES}
+PROPERTY_CODES = {name: int(code) for code, name in
+                  re.findall(r"HYGRA_[A-Z]+\s*=\s*(\d+),?\s*/\*\s*([A-Z]+)\s+\S", HEADER)}
+FUNCTIONS = {name: 0 if args.strip() in ("", "void") else args.count(",") + 1
+             for name, args in re.findall(r"HYGRA_API\s+[^;(]*?\b(\w+)\s*\(([^)]*)\)\s*;", HEADER)}
 
 
-def header_text():
-    with open(HEADER, encoding="utf-8") as f:
-        return f.read()
+def optional(module):
+    """The module, or None when it is not installed (the tests that need it skip)."""
+    try:
+        return importlib.import_module(module)
+    except ImportError:
+        return None
 
 
-def header_state_types():
-    """{(first input, second input): state type} as the header's enum of state types names them."""
-    pairs = {}
-    for first, second, number in re.findall(r"HYGRA_([A-Z]+)_([A-Z]+)\s*=\s*(\d+),?\s*/\*",
-                                            header_text()):
-        if first in _HEADER_INPUT_NAMES and second in _HEADER_INPUT_NAMES:
-            pairs[(_HEADER_INPUT_NAMES[first], _HEADER_INPUT_NAMES[second])] = int(number)
-    return pairs
+@functools.lru_cache(maxsize=None)
+def c_library():
+    """The library itself, loaded here apart from the package."""
+    lib = ctypes.CDLL(os.environ["HYGRA_LIBRARY"])
+    lib.hygra_last_error.restype = ctypes.c_char_p
+    return lib
 
 
-def header_property_codes():
-    """{name: code} from the header's enum of property codes."""
-    return {name: int(code) for code, name in
-            re.findall(r"HYGRA_[A-Z]+\s*=\s*(\d+),?\s*/\*\s*([A-Z]+)\s+\S", header_text())}
+def c_value(name, units="SI", **inputs):
+    """moistair_eval's value by the header's numbers (the pair in the order given if it can); NaN on failure."""
+    pair = tuple(k for k in inputs if k != "P")
+    pair, out = pair if pair in STATE_TYPES else pair[::-1], ctypes.c_double()
+    rc = c_library().moistair_eval(STATE_TYPES[pair], PROPERTY_CODES[name], units == "IP", ctypes.byref(out),
+                                   *(ctypes.c_double(inputs[k]) for k in (*pair, "P")))
+    return math.nan if rc else out.value
 
 
-def header_functions():
-    """{function name: number of parameters} of every function the header exports."""
-    functions = {}
-    for name, parameters in re.findall(r"HYGRA_API\s+[^;(]*?\b(\w+)\s*\(([^)]*)\)\s*;", header_text()):
-        parameters = parameters.strip()
-        functions[name] = 0 if parameters in ("", "void") else parameters.count(",") + 1
-    return functions
-
-
-def library_file():
-    return os.environ["HYGRA_LIBRARY"]
-
-
-def same_or_both_nan(a, b):
+def same(a, b):
+    """Equal, or both NaN."""
     return a == b or (math.isnan(a) and math.isnan(b))

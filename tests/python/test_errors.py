@@ -1,119 +1,137 @@
-"""Exceptions: one class per result code, each carrying the library's message."""
+"""Inputs that are no numbers, arguments that name nothing, one exception class per result code, batches."""
 
+import itertools
 import math
+import os
+import signal
 import unittest
+from functools import partial as call
 from unittest import mock
 
+import helpers
 import hygra
-from hygra import _library
+from hygra import _batch, _library
 
-CLASSES = {1: hygra.InvalidArgument, 2: hygra.NoConvergence, 3: hygra.NotApplicable, 4: hygra.OutOfRange}
+numpy = helpers.optional("numpy")
 
 
-class StandIn:
-    """The real library, but every evaluation answers one result code with one message."""
+class Refused(unittest.TestCase):
+    def test_dicts_sets_text_booleans_complex_numbers_and_none_are_no_numbers(self):
+        wrong = [{20: 1}, {20, 25}, "20", b"20", True, [20, True], 20 + 0j, [20, 1j], [20, "25"],
+                 (t for t in [20])]
+        nones, rhs = [[None, 20]], [0.5]
+        if numpy is not None:  # lists beside arrays are held to the same rule; object arrays are read as lists
+            wrong += [numpy.array(["20", "25"]), numpy.array([20 + 1j, 25]), numpy.array([True, False])]
+            nones, rhs = nones + [numpy.array([None, 20], dtype=object)], rhs + [numpy.array([0.5, 0.5])]
+        for value, rh in itertools.product(wrong + nones, rhs):
+            with self.subTest(value=value, rh=rh), self.assertRaises(TypeError):
+                hygra.props("W", TDB=value, RH=rh)
+        for value in wrong:
+            with self.subTest(value=value), self.assertRaises(TypeError):
+                hygra.State(TDB=value, RH=0.5)
+        self.assertRaisesRegex(TypeError, "None", hygra.props, "W", TDB=[None, 20], RH=0.5)
+        for tdb in nones:  # None is a missing value under errors="nan"
+            got = hygra.props("W", TDB=tdb, RH=0.5, errors="nan")
+            self.assertTrue(math.isnan(got[0]) and got[1] == hygra.props("W", TDB=20, RH=0.5))
 
-    def __init__(self, real, code, message):
-        self._real, self._code, self._message = real, code, message
+    def test_names_units_and_settings_that_name_nothing_are_invalid_arguments(self):
+        calls = [call(hygra.props, names, TDB=20, RH=0.5) for names in ("XYZ", [])]
+        calls += [call(hygra.State(TDB=20, RH=0.5).as_dict, "ignore"),
+                  call(hygra.props, "W", TDB=20, RH=0.5, errors="ignore")]
+        calls += [call(hygra.property_info, name) for name in ("XYZ", 46, -1, "", None)]
+        calls += [call(hygra.State, TDB=20, RH=0.5, units=units) for units in ("US", "", 1, None)]
+        calls += [call(hygra.props, "HM", TDB=68, RH=0.5, units="IP", ip_datum=d) for d in ("32F", "", None)]
+        calls += [call(hygra.State, **inputs) for inputs in (
+            dict(W=0.008, TDEW=10), dict(TDB=20), dict(TDB=20, RH=0.5, W=0.01), dict(TDB=20, RH=0.5, tdb=21),
+            dict(TDB=20, DS=0.5), dict(TDB=20, XYZ=1), {}, dict(TDB=20, RH=0.5, P=1, ALT=0),
+            dict(TDB=20, RH=0.5, ip_datum="0F"))]  # the 0 degF datum is for inch-pound units
+        for i, wrong in enumerate(calls):
+            with self.subTest(call=i), self.assertRaises(hygra.InvalidArgument) as raised:
+                wrong()
+            self.assertEqual(raised.exception.code, 1)
+        pairs = "VM or TDEW; .*; TWB with HM, SM or VM; HM with SM or VM; SM with VM$"  # the pairs that do
+        self.assertRaisesRegex(hygra.InvalidArgument, pairs, hygra.State, TDEW=10, W=0.008)
+
+
+class Library:
+    """The real library counting batch calls, or failing every evaluation with code, or with a Ctrl-C."""
+
+    def __init__(self, code=0, message=b"the library's words"):
+        self._real, self.code, self.message = _library.library(), code, message
+        self.interrupt, self.calls = False, []
 
     def __getattr__(self, name):
         return getattr(self._real, name)
 
     def moistair_eval(self, *arguments):
-        return self._code
-
-    def hygra_eval_batch(self, *arguments):
-        return self._code
+        return self.code or self._real.moistair_eval(*arguments)
 
     def hygra_last_error(self):
-        return self._message
+        return self.message if self.code else self._real.hygra_last_error()
+
+    def hygra_eval_batch(self, *arguments):
+        self.calls.append(arguments[2])
+        rc = self.code or self._real.hygra_eval_batch(*arguments)
+        if self.interrupt and len(self.calls) == 1:
+            os.kill(os.getpid(), signal.SIGINT)  # as the terminal does during a long call
+        return rc
 
 
-def standing_in(code, message=b"what the library said"):
-    return mock.patch.object(_library, "_library", StandIn(_library.library(), code, message))
-
-
-class EachResultCode(unittest.TestCase):
-    def test_every_code_raises_its_own_class_with_the_library_message_from_a_state(self):
-        for code, cls in CLASSES.items():
-            with self.subTest(code=code), standing_in(code):
-                with self.assertRaises(cls) as raised:
+class ResultCodes(unittest.TestCase):
+    def test_every_code_raises_its_own_class_with_the_librarys_message(self):
+        classes = {1: hygra.InvalidArgument, 2: hygra.NoConvergence, 3: hygra.NotApplicable,
+                   4: hygra.OutOfRange, 7: hygra.Error}
+        for code, cls in classes.items():
+            with self.subTest(code=code), mock.patch.object(_library, "_library", Library(code)):
+                with self.assertRaises(hygra.Error) as raised:
                     hygra.State(TDB=20, RH=0.5)
-                self.assertEqual(str(raised.exception), "what the library said")
-                self.assertEqual(raised.exception.code, code)
-                self.assertIsInstance(raised.exception, hygra.Error)
-                # No class stands for another code.
-                for other in CLASSES.values():
-                    if other is not cls:
-                        self.assertNotIsInstance(raised.exception, other)
-
-    def test_every_code_raises_its_own_class_from_a_batch_or_gives_nan(self):
-        for code, cls in CLASSES.items():
-            with self.subTest(code=code), standing_in(code):
+                self.assertIs(type(raised.exception), cls)
+                self.assertEqual((str(raised.exception), raised.exception.code), ("the library's words", code))
                 with self.assertRaises(cls):
                     hygra.props("W", TDB=[20, 21], RH=0.5)
-                self.assertTrue(all(math.isnan(v) for v in
-                                    hygra.props("W", TDB=[20, 21], RH=0.5, errors="nan")))
-
-    def test_a_code_without_a_class_raises_the_base_class(self):
-        with standing_in(7), self.assertRaises(hygra.Error) as raised:
-            hygra.State(TDB=20, RH=0.5)
-        self.assertIs(type(raised.exception), hygra.Error)
-        self.assertEqual(raised.exception.code, 7)
-
-    def test_without_a_message_the_text_of_the_code_is_used(self):
-        with standing_in(2, b""), self.assertRaises(hygra.NoConvergence) as raised:
-            hygra.State(TDB=20, RH=0.5)
+                self.assertTrue(all(map(math.isnan, hygra.props("W", TDB=[20, 21], RH=0.5, errors="nan"))))
+        self.assertEqual({cls for cls in classes.values() if issubclass(cls, ValueError)},
+                         {hygra.InvalidArgument, hygra.OutOfRange})  # wrong inputs are ValueErrors too
+        with mock.patch.object(_library, "_library", Library(2, b"")), self.assertRaises(hygra.Error) as raised:
+            hygra.State(TDB=20, RH=0.5)  # no message: the code's own words
         self.assertEqual(str(raised.exception), _library.library().hygra_strerror(2).decode())
 
-    def test_wrong_input_is_a_value_error_too(self):
-        self.assertTrue(issubclass(hygra.InvalidArgument, ValueError))
-        self.assertTrue(issubclass(hygra.OutOfRange, ValueError))
+    def test_failures_carry_the_librarys_message_in_the_callers_units(self):
+        for units, inputs in (("SI", dict(TDB=400, RH=0.5)), ("IP", dict(TDB=800, RH=0.5)),
+                              ("SI", dict(TDB=20, TWB=25))):
+            with self.subTest(inputs=inputs), self.assertRaises(hygra.OutOfRange) as raised:
+                hygra.State(units=units, **inputs)
+            self.assertTrue(math.isnan(helpers.c_value("TDB", units, P=hygra.pressure_at(0, units), **inputs)))
+            self.assertEqual(raised.exception.message, helpers.c_library().hygra_last_error().decode())
+            self.assertEqual(str(raised.exception), raised.exception.message)
+        self.assertRaisesRegex(hygra.OutOfRange, "^altitude 12000 m is outside", hygra.pressure_at, 12000)
+        self.assertRaises(hygra.OutOfRange, hygra.State, TDB=20, RH=0.5, ALT=12000)
 
 
-class FromTheLibrary(unittest.TestCase):
-    def test_out_of_range_inputs_carry_the_library_message(self):
-        cases = [
-            (dict(TDB=400, RH=0.5), "dry-bulb temperature 400 degC is above the highest temperature "
-                                    "of the model, 372 degC"),
-            (dict(TDB=20, RH=50), "relative humidity 50 is outside 0 to 1 (a fraction, not per cent)"),
-            (dict(TDB=20, RH=0.5, P=60), "pressure 60 bar is above the highest pressure of the model, 50 bar"),
-            (dict(TDB=20, TWB=25), "wet-bulb temperature 25 degC is above the dry-bulb temperature 20 degC"),
-        ]
-        for inputs, message in cases:
-            with self.subTest(inputs=inputs):
-                with self.assertRaises(hygra.OutOfRange) as raised:
-                    hygra.State(**inputs)
-                self.assertEqual(str(raised.exception), message)
-                self.assertEqual(raised.exception.message, message)
+class Slices(unittest.TestCase):
+    """Long batches go in slices that Ctrl-C can stop between; errors="raise" stops at the slice that fails."""
 
-    def test_the_message_is_in_the_callers_units(self):
-        with self.assertRaises(hygra.OutOfRange) as raised:
-            hygra.State(TDB=800, RH=0.5, units="IP")
-        self.assertIn("degF", str(raised.exception))
+    def setUp(self):
+        self.library, self.tdb = Library(), [-20 + 0.25 * i for i in range(300)]
+        for patch in (mock.patch.multiple(_batch, FIRST_SLICE=16, SLICE_LIMITS=(16, 64)),
+                      mock.patch.object(_library, "_library", self.library)):
+            patch.start()
+            self.addCleanup(patch.stop)
 
-    def test_altitude_outside_the_standard_atmosphere(self):
-        with self.assertRaises(hygra.OutOfRange) as raised:
-            hygra.pressure_at(12000)
-        self.assertEqual(str(raised.exception),
-                         "altitude 12000 m is outside the standard atmosphere's range, -500 to 10000 m")
-        with self.assertRaises(hygra.OutOfRange):
-            hygra.State(TDB=20, RH=0.5, ALT=12000)
+    def test_slices_together_give_what_one_call_gives_and_none_follows_one_that_failed(self):
+        sliced = hygra.props(["W", "TWB"], TDB=self.tdb, RH=0.4)
+        self.assertTrue(len(self.library.calls) > 4 and sum(self.library.calls) == 300, self.library.calls)
+        with mock.patch.multiple(_batch, FIRST_SLICE=10**6, SLICE_LIMITS=(10**6, 10**6)):
+            self.assertEqual(sliced, hygra.props(["W", "TWB"], TDB=self.tdb, RH=0.4))
+        self.library.calls = []
+        with self.assertRaisesRegex(hygra.OutOfRange, r"\(element 20\)"):
+            hygra.props("W", TDB=self.tdb[:20] + [400] + self.tdb, RH=0.4)
+        # The last call was the slice holding element 20; the rest was never computed.
+        self.assertTrue(sum(self.library.calls[:-1]) <= 20 < sum(self.library.calls) < 321, self.library.calls)
 
-
-class WrongInputs(unittest.TestCase):
-    def test_inputs_that_fix_no_state_are_invalid_arguments_that_list_the_pairs(self):
-        for inputs in (dict(W=0.008, TDEW=10), dict(TDB=20), dict(TDB=20, RH=0.5, W=0.01),
-                       dict(TDB=20, RH=0.5, tdb=21), dict(TDB=20, DS=0.5), dict(TDB=20, XYZ=1), {}):
-            with self.subTest(inputs=inputs):
-                with self.assertRaises(hygra.InvalidArgument) as raised:
-                    hygra.State(**inputs)
-                self.assertEqual(raised.exception.code, 1)
-        with self.assertRaises(hygra.InvalidArgument) as raised:
-            hygra.State(TDEW=10, W=0.008)
-        self.assertIn("TDB with TWB, RH, W, HM, SM, VM or TDEW", str(raised.exception))
-        self.assertIn("TWB with HM, SM or VM; HM with SM or VM; SM with VM", str(raised.exception))
-
-
-if __name__ == "__main__":
-    unittest.main()
+    def test_ctrl_c_stops_a_batch_after_the_slice_it_interrupts(self):
+        self.addCleanup(signal.signal, signal.SIGINT, signal.signal(signal.SIGINT, signal.default_int_handler))
+        self.library.interrupt = True
+        with self.assertRaises(KeyboardInterrupt):
+            hygra.props("W", TDB=self.tdb, RH=0.4)
+        self.assertEqual(self.library.calls, [16])

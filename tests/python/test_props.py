@@ -1,148 +1,159 @@
-"""hygra.props: one batch call, equal element by element to hygra.State, broadcast, NaN on request."""
+"""hygra.props: the library's values over numbers, lists, NumPy, pandas, xarray (lazily with Dask) and pint."""
 
+import array
 import math
+import re
 import unittest
 
 import helpers
 import hygra
 
-try:
-    import numpy
-except ImportError:
-    numpy = None
-
+numpy, pandas, xarray = map(helpers.optional, ("numpy", "pandas", "xarray"))
+dask_array, pint = map(helpers.optional, ("dask.array", "pint"))
 ALL = [p.name for p in hygra.properties()]
+NAN, P0 = math.nan, hygra.pressure_at(0)
 
 
-def scalar_values(names, units="SI", **inputs):
-    """The values hygra.State gives, NaN where the state or the property fails."""
-    try:
-        s = hygra.State(units=units, **inputs)
-    except hygra.Error:
-        return [math.nan] * len(names)
-    values = []
-    for name in names:
-        try:
-            values.append(s[name])
-        except hygra.Error:
-            values.append(math.nan)
-    return values
+def librarys(name, units="SI", P=P0, **inputs):
+    """The library's value; NaN for a missing input, which the package never hands to the library."""
+    missing = any(math.isnan(v) for v in (P, *inputs.values()))
+    return NAN if missing else helpers.c_value(name, units, P=P, **inputs)
 
 
-class EqualToTheScalarPath(unittest.TestCase):
-    def check(self, units, first_name, first, second_name, second, pressures):
-        """props over lists of the three inputs against State element by element, all 46 properties."""
-        got = hygra.props(ALL, units=units, errors="nan",
-                          **{first_name: first, second_name: second, "P": pressures})
-        self.assertEqual(list(got), ALL)
-        for i, (a, b, p) in enumerate(zip(first, second, pressures)):
-            expected = scalar_values(ALL, units, **{first_name: a, second_name: b, "P": p})
-            for name, value in zip(ALL, expected):
-                with self.subTest(units=units, element=i, name=name):
-                    self.assertTrue(helpers.same_or_both_nan(got[name][i], value),
-                                    f"{got[name][i]} against {value}")
-
-    def test_dry_bulb_and_relative_humidity_with_failing_elements_in_si(self):
-        self.check("SI", "TDB", [20, -10, 400, 35, 80, 0.5], "RH", [0.5, 0.9, 0.5, 1.2, 0.1, 0],
-                   [1.01325, 0.9, 1.0, 1.0, 2.0, 0.5])
-
-    def test_humidity_ratio_and_enthalpy_in_ip(self):
-        self.check("IP", "W", [0.008, 0.002, 0.02, 0.0], "HM", [30, 10, 50, 20], [14.7, 12, 20, 14.7])
-
-    def test_relative_humidity_and_wet_bulb_given_in_the_other_order(self):
-        self.check("SI", "TWB", [10, 15, 30], "RH", [0.3, 0.6, 0.9], [1.0, 1.01325, 0.8])
+def all_librarys(values, name, units="SI", **columns):
+    """values, element by element, are the library's (NaN where NaN) at the inputs' elements."""
+    values = list(values)
+    expected = [librarys(name, units, **dict(zip(columns, row))) for row in zip(*columns.values())]
+    return len(values) == len(expected) and all(map(helpers.same, values, expected))
 
 
-class Broadcasting(unittest.TestCase):
-    def test_numbers_and_one_value_sequences_repeat_along_the_sequences(self):
-        got = hygra.props("W", TDB=[10, 20, 30], RH=0.5, P=[1.0])
-        self.assertEqual(got, [hygra.State(TDB=t, RH=0.5, P=1.0).W for t in (10, 20, 30)])
+class NumbersAndLists(unittest.TestCase):
+    def test_each_element_is_the_librarys_value_or_nan_where_it_fails_or_is_missing(self):
+        # The last SI state exists, but its dew point lies below the model's range.
+        cases = [("SI", dict(TDB=[20, -10, 400, 35, 80, 0.5, NAN, -99], RH=[.5, .9, .5, 1.2, .1, 0, .5, .5],
+                             P=[1.01325, 0.9, 1.0, 1.0, 2.0, 0.5, 1.0, 0.01])),
+                 ("IP", dict(W=[0.008, 0.002, 0.02, 0.0], HM=[30, 10, 50, 20], P=[14.7, 12, 20, 14.7])),
+                 ("SI", dict(TWB=[10, 15, 30], RH=[0.3, 0.6, NAN], P=[1.0, 1.01325, 0.8]))]
+        for units, inputs in cases:
+            got = hygra.props(ALL, units=units, errors="nan", **inputs)
+            for name in ALL:
+                self.assertTrue(all_librarys(got[name], name, units, **inputs), (units, name, got[name]))
 
-    def test_sequences_of_different_lengths_are_refused(self):
-        with self.assertRaises(hygra.InvalidArgument) as raised:
-            hygra.props("W", TDB=[10, 20, 30], RH=[0.5, 0.6])
-        self.assertIn("TDB has 3", str(raised.exception))
-
-    def test_numbers_alone_give_numbers_and_a_sequence_of_names_a_dictionary(self):
-        self.assertEqual(hygra.props("HM", TDB=20, RH=0.5), hygra.State(TDB=20, RH=0.5).HM)
-        got = hygra.props(("hm", "W"), TDB=20, RH=0.5)
-        self.assertEqual(list(got), ["HM", "W"])
-        self.assertEqual(got["W"], hygra.State(TDB=20, RH=0.5).W)
-
-    def test_tuples_ranges_and_empty_sequences_are_sequences(self):
+    def test_numbers_repeat_along_sequences_of_one_length_and_names_give_a_dictionary_in_their_order(self):
+        got = hygra.props("W", TDB=array.array("d", [10, 20, 30]), RH=0.5, P=[1.0])
+        self.assertTrue(all_librarys(got, "W", TDB=[10, 20, 30], RH=[0.5] * 3, P=[1.0] * 3))
         self.assertEqual(hygra.props("TDB", TDB=range(3), W=(0.001,)), [0.0, 1.0, 2.0])
         self.assertEqual(hygra.props(["W", "HM"], TDB=[], RH=0.5), {"W": [], "HM": []})
+        with self.assertRaisesRegex(hygra.InvalidArgument, "TDB has 3"):
+            hygra.props("W", TDB=[10, 20, 30], RH=[0.5, 0.6])
+        self.assertEqual(hygra.props("HM", TDB=20, RH=0.5), librarys("HM", TDB=20, RH=0.5))
+        got = hygra.props(("hm", "W"), TDB=20, RH=0.5)
+        self.assertEqual(list(got.items()), [(n, librarys(n, TDB=20, RH=0.5)) for n in ("HM", "W")])
+        self.assertEqual(list(hygra.props(TDB=[20, 25], RH=0.5)), ALL)
 
     def test_altitudes_give_each_element_its_own_pressure(self):
-        got = hygra.props("P", TDB=20, RH=0.5, ALT=[0, 1500, 1500, 12000, -500], errors="nan")
-        self.assertEqual(got[:3], [hygra.pressure_at(0), hygra.pressure_at(1500), hygra.pressure_at(1500)])
-        self.assertTrue(math.isnan(got[3]))
-        self.assertEqual(got[4], hygra.pressure_at(-500))
-        with self.assertRaises(hygra.OutOfRange):
-            hygra.props("P", TDB=20, RH=0.5, ALT=[0, 12000])
+        got = hygra.props("P", TDB=20, RH=0.5, ALT=[0, 1500, 1500, -500, 12000, NAN], errors="nan")
+        self.assertTrue(all(map(helpers.same, got, [*map(hygra.pressure_at, (0, 1500, 1500, -500)), NAN, NAN])))
+        self.assertRaises(hygra.OutOfRange, hygra.props, "P", TDB=20, RH=0.5, ALT=[0, 12000])
 
-    def test_wrong_inputs_are_refused_before_any_computing(self):
-        with self.assertRaises(TypeError):
-            hygra.props("W", TDB="20", RH=0.5)
-        with self.assertRaises(TypeError):
-            hygra.props("W", TDB=[20, "x"], RH=0.5)
-        with self.assertRaises(hygra.InvalidArgument):
-            hygra.props("XYZ", TDB=20, RH=0.5)
-        with self.assertRaises(hygra.InvalidArgument):
-            hygra.props([], TDB=20, RH=0.5)
-        with self.assertRaises(hygra.InvalidArgument):
-            hygra.props("W", TDB=20, RH=0.5, errors="ignore")
-
-
-class FailingElements(unittest.TestCase):
-    def test_nan_marks_exactly_the_elements_that_fail(self):
-        got = hygra.props(["W", "TDEW"], TDB=[20, 400, 20, -99], RH=[0.5, 0.5, 50, 0.5], P=[1, 1, 1, 0.01],
-                          errors="nan")
-        self.assertEqual(got["W"][0], hygra.State(TDB=20, RH=0.5, P=1).W)
-        self.assertTrue(math.isnan(got["W"][1]) and math.isnan(got["W"][2]))
-        # The last state exists; only its dew point lies outside the model.
-        self.assertEqual(got["W"][3], hygra.State(TDB=-99, RH=0.5, P=0.01).W)
-        self.assertTrue(math.isnan(got["TDEW"][3]))
-
-    def test_raise_names_the_first_failing_element_with_the_library_message(self):
-        with self.assertRaises(hygra.OutOfRange) as raised:
-            hygra.props(["W", "HM"], TDB=[20, 30, 400, 500], RH=0.5)
-        message = str(raised.exception)
+    def test_raise_names_the_property_the_inputs_and_the_first_failing_element(self):
         # The property, the inputs with their units and the element, then the library's words.
-        self.assertTrue(message.startswith("W at TDB=400 degC, RH=0.5, P=1.01325 bar (element 2): "
-                                           "dry-bulb temperature 400 degC is above"), message)
-        self.assertEqual(raised.exception.code, 4)
+        words = re.escape("W at TDB=400 degC, RH=0.5, P=1.01325 bar (element 2): dry-bulb temperature 400 degC")
+        with self.assertRaisesRegex(hygra.OutOfRange, "^" + words):
+            hygra.props(["W", "HM"], TDB=[20, NAN, 400, 500], RH=0.5)
 
 
 @unittest.skipIf(numpy is None, "NumPy is not installed")
-class WithNumPy(unittest.TestCase):
-    def test_arrays_broadcast_to_a_grid_of_states(self):
-        tdb = numpy.array([[10.0], [20.0], [30.0]])
-        rh = numpy.array([0.2, 0.4, 0.6, 1.3])
-        got = hygra.props(["W", "HM"], TDB=tdb, RH=rh, errors="nan")
-        for name in ("W", "HM"):
-            self.assertIsInstance(got[name], numpy.ndarray)
-            self.assertEqual(got[name].shape, (3, 4))
-        for i in range(3):
-            for j in range(4):
-                expected = scalar_values(["W", "HM"], TDB=tdb[i, 0], RH=rh[j])
-                self.assertTrue(helpers.same_or_both_nan(got["W"][i, j], expected[0]))
-                self.assertTrue(helpers.same_or_both_nan(got["HM"][i, j], expected[1]))
+class NumPyArrays(unittest.TestCase):
+    def test_arrays_broadcast_to_float64_arrays_with_nan_where_missing_or_failing(self):
+        tdb, rh = numpy.array([20.0, NAN, 30.0, 400.0], dtype=numpy.float32), numpy.array([0.3, NAN, 0.9, 1.3])
+        for name, values in hygra.props(["W", "TDEW"], TDB=tdb.reshape(4, 1), RH=rh, errors="nan").items():
+            self.assertEqual((values.shape, values.dtype), ((4, 4), numpy.float64))
+            self.assertTrue(all_librarys(values.flat, name, TDB=tdb.astype(float).repeat(4), RH=[*rh] * 4))
+        self.assertRaises(hygra.InvalidArgument, hygra.props, "W", TDB=numpy.zeros(3), RH=numpy.zeros(4))
 
-    def test_integer_arrays_and_altitude_arrays_are_accepted(self):
-        got = hygra.props("P", TDB=numpy.array([20, 25]), RH=0.5, ALT=numpy.array([0, 1500]))
-        self.assertEqual(got.tolist(), [hygra.pressure_at(0), hygra.pressure_at(1500)])
-
-    def test_shapes_that_do_not_broadcast_are_refused(self):
-        with self.assertRaises(hygra.InvalidArgument):
-            hygra.props("W", TDB=numpy.zeros(3), RH=numpy.zeros(4))
-
-    def test_raise_and_nan_work_on_arrays(self):
-        with self.assertRaises(hygra.OutOfRange):
-            hygra.props("W", TDB=numpy.array([20.0, 400.0]), RH=0.5)
-        got = hygra.props("W", TDB=numpy.array([20.0, 400.0]), RH=0.5, errors="nan")
-        self.assertTrue(numpy.isnan(got[1]))
+    def test_element_errors_name_the_index_and_integer_and_altitude_arrays_are_numbers(self):
+        with self.assertRaisesRegex(hygra.OutOfRange, r"^W at TDB=400 degC, .* \(element \(1, 0\)\): dry-bulb"):
+            hygra.props(["W", "HM"], TDB=numpy.array([[20.0, 25.0], [400.0, NAN]]), RH=0.5)
+        got = hygra.props("P", TDB=numpy.array([20, 25, 30]), RH=0.5, ALT=numpy.array([0, NAN, 1500]))
+        self.assertTrue(all(map(helpers.same, got, [P0, NAN, hygra.pressure_at(1500)])))
 
 
-if __name__ == "__main__":
-    unittest.main()
+@unittest.skipIf(pandas is None, "pandas is not installed")
+class PandasSeriesAndFrames(unittest.TestCase):
+    def setUp(self):
+        self.index = pandas.date_range("2024-07-01", periods=4, freq="H", name="time")
+        self.frame = pandas.DataFrame({"TDB": [20.0, NAN, 30.0, 35.0], "RH": [0.5, 0.5, NAN, 0.2],
+                                       "P": [1.0, 1.0, 0.9, 0.9], "station": list("abcd")}, index=self.index)
+
+    def test_series_give_series_on_their_index_and_refuse_other_indexes(self):
+        tdb, rh, p = self.frame.TDB, self.frame.RH, self.frame.P
+        for name, series in hygra.props(["W", "HM"], TDB=tdb, RH=rh, P=p).items():
+            self.assertEqual((type(series), series.name), (pandas.Series, name))
+            self.assertTrue(series.index.equals(self.index))
+            self.assertTrue(all_librarys(series, name, TDB=tdb, RH=rh, P=p))
+        nullable = hygra.props("W", TDB=pandas.Series([20, None, 30], dtype="Float64"), RH=0.5)
+        self.assertEqual(nullable.dtype, numpy.float64)
+        self.assertTrue(all_librarys(nullable, "W", TDB=[20, NAN, 30], RH=[0.5] * 3))
+        self.assertRaises(hygra.InvalidArgument, hygra.props, "W", TDB=tdb, RH=rh.reset_index(drop=True))
+        with self.assertRaisesRegex(hygra.OutOfRange, re.escape("(index Timestamp('2024-07-01 03:00:00'")):
+            hygra.props("W", TDB=tdb.where(self.frame.index != self.index[3], 400.0), RH=0.5)
+
+    def test_add_properties_gives_a_copy_with_new_columns_row_for_row(self):
+        frame = self.frame.rename(columns={"RH": "humidity"})
+        out = hygra.pandas.add_properties(frame, {"TDB": "TDB", "RH": "humidity"}, ["W", "TWB"], P="P")
+        self.assertEqual(list(out.columns), [*frame.columns, "W", "TWB"])
+        self.assertNotIn("W", frame.columns)  # the caller's frame is untouched
+        self.assertTrue(out.index.equals(self.index))
+        self.assertTrue(all_librarys(out.TWB, "TWB", TDB=frame.TDB, RH=frame.humidity, P=frame.P))
+        with self.assertRaises(hygra.InvalidArgument):  # would replace the input column
+            hygra.pandas.add_properties(self.frame, inputs=("tdb", "RH"), properties=["RH"])
+        out = hygra.pandas.add_properties(self.frame, inputs=("TDB", "RH"), properties="RH", prefix="out_")
+        self.assertIn("out_RH", out)
+
+
+@unittest.skipIf(xarray is None, "xarray is not installed")
+class XarrayDataArrays(unittest.TestCase):
+    def setUp(self):
+        self.tdb = xarray.DataArray(numpy.array([[20.0, 25.0, NAN], [30.0, 35.0, 40.0]]), dims=("time", "site"),
+                                    coords={"time": [0, 1], "site": ["a", "b", "c"]}, attrs={"units": "degC"})
+        self.rh = xarray.DataArray([0.5, 0.3, 0.2], dims="site", coords={"site": ["a", "b", "c"]})
+
+    def test_dataarrays_give_dataarrays_with_coordinates_and_units_and_refuse_text(self):
+        hm = hygra.props(["W", "HM"], TDB=self.tdb, RH=self.rh, units="IP")["HM"]
+        self.assertEqual((type(hm), hm.dims, hm.name, hm.attrs["units"]),
+                         (xarray.DataArray, ("time", "site"), "HM", "Btu/lb"))
+        self.assertEqual(list(hm.coords["site"].values), ["a", "b", "c"])
+        self.assertTrue(all_librarys(hm.values.flat, "HM", "IP", TDB=self.tdb.values.flat, RH=[.5, .3, .2] * 2,
+                                     P=[hygra.pressure_at(0, "IP")] * 6))
+        self.assertRaises(TypeError, hygra.props, "W", TDB=self.tdb.astype(str), RH=self.rh)
+
+    @unittest.skipIf(dask_array is None, "Dask is not installed")
+    def test_chunked_arrays_stay_lazy_and_compute_to_the_serial_result(self):
+        got = hygra.props(["W", "TWB"], TDB=self.tdb.chunk({"time": 1}), RH=self.rh)
+        self.assertIsInstance(got["TWB"].data, dask_array.Array)  # nothing computed yet
+        serial = hygra.props(["W", "TWB"], TDB=self.tdb, RH=self.rh)
+        for name in ("W", "TWB"):  # bit for bit, NaN where NaN
+            lazy = got[name].compute(scheduler="threads").values
+            self.assertTrue(numpy.array_equal(lazy.view(numpy.int64), serial[name].values.view(numpy.int64)))
+        self.assertEqual(got["TWB"].attrs["units"], "degC")
+
+
+@unittest.skipIf(pint is None or numpy is None, "pint is not installed")
+class PintQuantities(unittest.TestCase):
+    def test_quantities_are_converted_to_the_unit_system_and_results_carry_its_units(self):
+        q = pint.UnitRegistry().Quantity
+        got = hygra.props(["HM", "TWB"], TDB=q(68.0, "degF"), RH=q(0.5, "dimensionless"), P=q(101325.0, "Pa"))
+        self.assertEqual(str(got["HM"].units), "kilojoule / kilogram")
+        self.assertAlmostEqual(got["HM"].magnitude, librarys("HM", TDB=20, RH=0.5), places=9)
+        self.assertAlmostEqual(got["TWB"].to("degF").magnitude, librarys("TWB", TDB=20, RH=0.5) * 1.8 + 32,
+                               places=9)
+        ip = hygra.props("TDB", W=q(numpy.array([7.0, 10.0]), "g/kg"), TDB=q(293.15, "K"), units="IP")
+        self.assertEqual(str(ip.units), "degree_Fahrenheit")
+        numpy.testing.assert_allclose(ip.magnitude, [68.0, 68.0], rtol=1e-12)
+        # An altitude in feet with SI results: 5280 ft is 1609.344 m.
+        p = hygra.props("P", TDB=20, RH=q(0.5, ""), ALT=q(5280, "ft"))
+        self.assertAlmostEqual(p.to("bar").magnitude, hygra.pressure_at(1609.344), places=12)
+        for p in hygra.properties():  # every unit of the library is a pint unit
+            q(1.0, hygra._pint.unit_of(p.name, False)), q(1.0, hygra._pint.unit_of(p.name, True))
+        self.assertRaises(hygra.InvalidArgument, hygra.props, "W", TDB=q(20, "m"), RH=0.5)

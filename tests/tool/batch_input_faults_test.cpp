@@ -2,6 +2,7 @@
 // row of the output (rows in = rows out), every fault of a row is reported,
 // the reasons are counted with a hint at the unit, and a run whose first rows
 // all fail alike stops early.
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -85,7 +86,6 @@ TEST(BatchInputFaults, FilesThatAreNoBatchSayWhyAndWriteNothing)
         {{"--batch", "-"}, "id,TDB,RH,id\n1,20,0.5,2\n", 2,
          "hygra: the batch header names 'id' twice (columns 1 and 4); the names of columns must "
          "differ\n"},
-        {{"--batch", "-"}, "TDB;RH\n20;0.5\n", 0, ""},
         {{"--batch", "-", "--delimiter", ";"}, "a;TDB;RH\nx,y;20;0.5\n", 0, ""},
         {{"--batch", "-", "--delimiter", "tab"}, "TDB\tRH\n20\t0.5\n", 0, ""},
         {{"--batch", "-", "--delimiter", ","}, "TDB;RH\n20;0.5\n", 2,
@@ -144,18 +144,46 @@ TEST(BatchInputFaults, ReasonsAreCountedWithAHintAndTheFirstHundredAlikeStopTheR
     EXPECT_EQ(fixed.status, 0) << fixed.err;
     EXPECT_EQ(lines_in(fixed.out), 151u);
 
-    // Rows that fail for different reasons do not stop the run.
+    // Rows that fail for different reasons do not stop the run; reasons that
+    // differ only in their numbers or quoted text are counted together, and
+    // more kinds than the summary lists are counted on one line.
     std::string mixed = "TDB,W\n";
     for (int i = 0; i < 120; ++i)
-        mixed += (i % 2 == 0 ? "500" : "abc") + std::string(",0.01\n");
+        mixed += std::string(i % 2 == 0 ? (i % 4 == 0 ? "500" : "600.5") : (i % 4 == 1 ? "abc" : "x")) + ",0.01\n";
     const process_result goes_on = run_tool({"--batch", "-", "W"}, mixed);
     EXPECT_EQ(lines_in(goes_on.out), 121u);
+    EXPECT_EQ(goes_on.err, "hygra: 120 of 120 rows failed; the error column says why:\n"
+                           "  60 rows: TDB = 500 degC is outside the range of the formulation, -100 to "
+                           "372 degC (first at line 2)\n  60 rows: TDB: 'abc' is not a number (first at line 3)\n");
+    std::string kinds = "TDB,W,P\n";
+    for (const char* row : {"x,0.01,1", "\"2,5\",0.01,1", ",0.01,1", "nan,0.01,1", "400,0.01,1", "-150,0.01,1",
+                            "20,y,1", "20,\"0,5\",1", "20,,1", "20,-0.01,1", "20,7.3,1", "20,0.01,z",
+                            "20,0.01,\"0,9\"", "20,0.01,", "20,0.01,60", "20,0.01,101325", "20,0.01,-1",
+                            "20,0.01,nan", "20", "20,0.01,1,1", "", "\"20,0.01,1"})
+        kinds += std::string(row) + "\n";
+    const process_result many = run_tool({"--batch", "-", "W"}, kinds);
+    EXPECT_NE(many.err.find(" more faults of other kinds\n"), std::string::npos) << many.err;
 
     // A humidity ratio in g/kg.
     const process_result grams = run_tool({"--batch", "-", "HM"}, "TDB,W\n20,7.3\n");
     EXPECT_EQ(read_csv(grams.out)[1].back(),
               "W = 7.3 is more than ten times the saturation humidity ratio at 20 degC (0.0147571); "
               "it looks like g/kg: use --unit W=g/kg");
+}
+
+TEST(BatchInputFaults, ProgressCountsRowsAndFailuresAfter256RowsAndAtTheEnd)
+{
+    std::string input = "TDB,W\n";
+    for (int i = 0; i < 300; ++i)
+        input += std::string(i % 10 == 0 ? "500" : "20") + ",0.01\n";
+    const process_result r = run_tool({"--batch", "-", "W", "--progress"}, input);
+    const std::regex line(R"(hygra: (\d+) rows, (\d+) rows/s, (\d+) failed\n)");
+    std::vector<std::string> seen;
+    for (auto it = std::sregex_iterator(r.err.begin(), r.err.end(), line); it != std::sregex_iterator(); ++it) {
+        seen.push_back((*it)[1].str() + " " + (*it)[3].str());
+        EXPECT_GT(std::stod((*it)[2]), 0.0) << "the rate";
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{"256 26", "300 30"})) << r.err;
 }
 
 TEST(BatchInputFaults, SupersaturatedStatesAreComputedWithANote)

@@ -155,7 +155,7 @@ std::vector<chart_curve> chart_reading::curves(const std::string& css_class) con
     static const char* const value_names[] = {"data-rh", "data-twb", "data-hm", "data-vm"};
     std::vector<chart_curve> out;
     for (xmlNode* n : select("//s:polyline[@class='" + css_class + "']")) {
-        chart_curve c{css_class, 0.0, points_of(attribute(n, "points"))};
+        chart_curve c{0.0, points_of(attribute(n, "points"))};
         for (const char* name : value_names) {
             if (!attribute(n, name).empty())
                 c.value = number(n, name);
@@ -207,8 +207,7 @@ std::vector<state_mark> chart_reading::marks() const
 {
     std::vector<state_mark> out;
     for (xmlNode* n : select("//s:circle[@class='point']")) {
-        out.push_back({attribute(n, "data-label"), {number(n, "cx"), number(n, "cy")},
-                       number(n, "data-tdb"), number(n, "data-w")});
+        out.push_back({attribute(n, "data-label"), {number(n, "cx"), number(n, "cy")}});
     }
     return out;
 }
@@ -257,18 +256,18 @@ std::vector<chart_line> chart_reading::lines_in(const std::string& group_class) 
     return out;
 }
 
-std::string chart_reading::first_attribute(const std::string& xpath, const char* name) const
+std::vector<std::string> chart_reading::attributes(const std::string& xpath, const char* name) const
 {
-    const std::vector<xmlNode*> found = select(xpath);
-    return found.empty() ? std::string() : attribute(found[0], name);
+    std::vector<std::string> out;
+    for (xmlNode* n : select(xpath))
+        out.push_back(attribute(n, name));
+    return out;
 }
 
-std::vector<int> chart_reading::density_counts() const
+std::string chart_reading::first_attribute(const std::string& xpath, const char* name) const
 {
-    std::vector<int> out;
-    for (xmlNode* n : select("//s:rect[@class='cell']"))
-        out.push_back(static_cast<int>(number(n, "data-count")));
-    return out;
+    const std::vector<std::string> all = attributes(xpath, name);
+    return all.empty() ? std::string() : all[0];
 }
 
 std::string chart_reading::title() const

@@ -5,9 +5,12 @@
 #define HYGRA_TESTS_CHART_READING_H
 
 #include <array>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "hygra.h"
 
 typedef struct _xmlDoc xmlDoc;
 typedef struct _xmlNode xmlNode;
@@ -38,9 +41,8 @@ struct plot_mapping {
     pixel pixel_of(chart_state s) const;
 };
 
-// A polyline of the chart with its class and its data- value.
+// A polyline of the chart with its data- value.
 struct chart_curve {
-    std::string css_class;
     double value;  // data-rh, data-twb, data-hm or data-vm
     std::vector<pixel> points;
 };
@@ -59,12 +61,10 @@ struct text_box {
     pixel centre() const;
 };
 
-// A marked state: the circle's centre and its data- attributes.
+// A marked state: its label and the circle's centre.
 struct state_mark {
     std::string label;
     pixel centre;
-    double tdb;  // data-tdb
-    double w;    // data-w, kg/kg
 };
 
 struct process_segment {
@@ -116,11 +116,10 @@ public:
     std::vector<chart_zone> zones() const;
     // The lines of a group of the given class ("grid", "minor-grid").
     std::vector<chart_line> lines_in(const std::string& group_class) const;
-    // An attribute of the first element that an XPath (prefix s: for SVG)
-    // selects; empty when there is none.
+    // An attribute of the elements that an XPath (prefix s: for SVG) selects,
+    // and of the first of them (empty when there is none).
+    std::vector<std::string> attributes(const std::string& xpath, const char* name) const;
     std::string first_attribute(const std::string& xpath, const char* name) const;
-    // The counts of the density shading's cells.
-    std::vector<int> density_counts() const;
     // The text of the title element and of the page's visible title.
     std::string title() const;
 
@@ -140,6 +139,18 @@ double box_distance(const std::array<pixel, 4>& a, const std::array<pixel, 4>& b
 
 // The characters of a UTF-8 text.
 std::size_t characters(const std::string& utf8);
+
+inline int units_of(const plot_mapping& m) { return m.units == "SI" ? HYGRA_SI : HYGRA_IP; }
+
+// Pixels that a difference of humidity ratio (kg/kg) or of dry bulb makes.
+inline double w_pixels(const plot_mapping& m, double dw)
+{
+    return std::abs(dw) * m.w_scale / (m.w_max - m.w_min) * (m.y_bottom - m.y_top);
+}
+inline double t_pixels(const plot_mapping& m, double dt)
+{
+    return std::abs(dt) / (m.tdb_max - m.tdb_min) * (m.x_right - m.x_left);
+}
 
 }  // namespace hygra::tool_test
 

@@ -32,9 +32,14 @@ void expect_error(const error_case& t)
 
 const std::string inputs = "TDB, TWB, TDEW, RH, W, HM, SM and VM";
 
-TEST(ErrorMessages, NamesThatNameNothing)
+TEST(ErrorMessages, WhatTheUserAskedWronglyAndValuesOutsideTheRange)
 {
+    const std::string pairs =
+        "the pairs that do are TDB with TWB, RH, W, HM, SM, VM or TDEW; "
+        "W with TWB, TDB, RH, HM, SM or VM; RH with TWB, TDB, W, HM, SM or VM; "
+        "TDEW with TWB, RH, HM, SM or VM; TWB with HM, SM or VM; HM with SM or VM; SM with VM";
     const error_case table[] = {
+        // Names that name nothing.
         {{"TDB=20", "XYZ=3"}, 2,
          "unknown input 'XYZ' in 'XYZ=3'; the inputs are " + inputs + ", and P or ALT for the pressure"},
         {{"TDB=20", "W=0.01", "FOO"}, 2, "unknown property 'FOO'; the properties are listed by hygra --help"},
@@ -42,19 +47,8 @@ TEST(ErrorMessages, NamesThatNameNothing)
         {{"HA=20", "TDB=20"}, 2,
          "HA cannot fix a state; the inputs are " + inputs + ", and P or ALT for the pressure"},
         {{"--bogus", "TDB=20", "W=0.01"}, 2, "The following argument was not expected: --bogus"},
-    };
-    for (const error_case& t : table)
-        expect_error(t);
-}
-
-TEST(ErrorMessages, InputsThatDoNotFixAState)
-{
-    const std::string pairs =
-        "the pairs that do are TDB with TWB, RH, W, HM, SM, VM or TDEW; "
-        "W with TWB, TDB, RH, HM, SM or VM; RH with TWB, TDB, W, HM, SM or VM; "
-        "TDEW with TWB, RH, HM, SM or VM; TWB with HM, SM or VM; HM with SM or VM; SM with VM";
-    // The humidity ratio gives the dew point: the one pair of inputs that fixes nothing.
-    const error_case table[] = {
+        // Inputs that do not fix a state. The humidity ratio gives the dew
+        // point: the one pair of inputs that fixes nothing.
         {{"W=0.008", "TDEW=10"}, 2, "W and TDEW do not fix a state; " + pairs},
         {{"TDEW=10", "W=0.008"}, 2, "TDEW and W do not fix a state; " + pairs},
         {{}, 2, "no state given; name two inputs, for example hygra TDB=20 RH=0.5 (hygra --help lists them)"},
@@ -63,14 +57,7 @@ TEST(ErrorMessages, InputsThatDoNotFixAState)
         {{"TDB=20", "tdb=21"}, 2, "TDB is given twice"},
         {{"TDB=20", "W=0.01", "P=1", "ALT=0"}, 2, "the pressure is given twice; give one P= or one ALT="},
         {{"--csv", "--json", "TDB=20", "W=0.01"}, 2, "--csv excludes --json"},
-    };
-    for (const error_case& t : table)
-        expect_error(t);
-}
-
-TEST(ErrorMessages, MalformedNumbers)
-{
-    const error_case table[] = {
+        // Malformed numbers.
         {{"TDB=2O", "W=0.01"}, 2, "TDB: '2O' is not a number"},
         {{"TDB=20", "W=0,01"}, 2, "W: '0,01' is not a number"},  // a decimal comma
         {{"TDB=20", "W="}, 2, "W has no value"},
@@ -80,20 +67,8 @@ TEST(ErrorMessages, MalformedNumbers)
         {{"TDB=inf", "W=0.01"}, 2, "TDB: 'inf' is not a finite number"},
         {{"TDB=1e999", "W=0.01"}, 2, "TDB: '1e999' is not a finite number"},
         {{"TDB=++1", "W=0.01"}, 2, "TDB: '++1' is not a number"},
-    };
-    for (const error_case& t : table)
-        expect_error(t);
-    // Forms that are numbers.
-    for (const char* text : {"+20", "20.", "2e1", " 20", "20.0000"}) {
-        const process_result r = run_tool({std::string("TDB=") + text, "W=0.01", "TDB", "--csv"});
-        EXPECT_EQ(r.status, 0) << text << ": " << r.err;
-    }
-}
-
-TEST(ErrorMessages, ValuesOutsideTheRangeNameTheInputAndTheRange)
-{
-    // State type 2 is built: these are the library's own range errors.
-    const error_case table[] = {
+        // Values outside the range name the input and the range: state type
+        // 2 is built, so these are the library's own range errors.
         {{"TDB=400", "W=0.01"}, 1,
          "TDB = 400 degC is outside the range of the formulation, -100 to 372 degC"},
         {{"W=0.01", "TDB=-150"}, 1,
@@ -114,6 +89,11 @@ TEST(ErrorMessages, ValuesOutsideTheRangeNameTheInputAndTheRange)
     };
     for (const error_case& t : table)
         expect_error(t);
+    // Forms that are numbers.
+    for (const char* text : {"+20", "20.", "2e1", " 20", "20.0000"}) {
+        const process_result r = run_tool({std::string("TDB=") + text, "W=0.01", "TDB", "--csv"});
+        EXPECT_EQ(r.status, 0) << text << ": " << r.err;
+    }
 }
 
 TEST(ErrorMessages, StatesTheLibraryRefusesNameTheInputWhereTheInputsShowIt)

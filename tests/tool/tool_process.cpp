@@ -4,6 +4,9 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,6 +15,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -19,15 +23,15 @@ extern char** environ;
 
 namespace hygra::tool_test {
 
-namespace {
-
-std::string read_file(const std::string& path)
+std::string file_text(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
+
+namespace {
 
 // An empty file of a unique name.
 std::string new_file()
@@ -47,6 +51,23 @@ std::string temporary_file(const std::string& text)
     const std::string path = new_file();
     std::ofstream(path, std::ios::binary) << text;
     return path;
+}
+
+std::string epw_header()
+{
+    return "LOCATION,Testville,ST,XXX,Test data,999999,40.00,-105.00,-7.0,1600.0\n"
+           "DESIGN CONDITIONS,0\nTYPICAL/EXTREME PERIODS,0\nGROUND TEMPERATURES,0\n"
+           "HOLIDAYS/DAYLIGHT SAVINGS,No,0,0,0\nCOMMENTS 1,written by the test\nCOMMENTS 2,\n"
+           "DATA PERIODS,1,1,Data,Sunday, 1/ 1,12/31\n";
+}
+
+std::string epw_hour(int month, int hour, const std::string& tdb, const std::string& tdew,
+                     const std::string& rh, const std::string& p)
+{
+    // Radiation, wind, sky and the rest: 25 more fields.
+    return "1999," + std::to_string(month) + ",1," + std::to_string(hour) +
+           ",60,?9?9?9?9E0?9?9?9?9?9?9?9?9?9?9?9?9?9*9*9?9*9*9," + tdb + "," + tdew + "," + rh +
+           "," + p + ",0,0,312,0,0,0,0,0,0,0,190,2.6,2,2,16.1,77777,9,999999999,17,0.089,0,88,0.16,0,1\n";
 }
 
 namespace {
@@ -73,7 +94,8 @@ std::vector<std::string> environment_with(const std::vector<std::string>& extra)
 }
 
 process_result run(const std::vector<std::string>& args, const std::string& input,
-                   std::vector<std::string> env, const std::string& stdout_path = "");
+                   std::vector<std::string> env, const std::string& stdout_path = "",
+                   int stop_signal = 0, bool wait_for_output = false);
 
 }  // namespace
 
@@ -103,18 +125,33 @@ process_result run_tool_failing(const std::string& fail, const std::vector<std::
     return run(args, input, environment_with(extra));
 }
 
+process_result run_tool_stopped(int signal_number, bool wait_for_output,
+                                const std::vector<std::string>& args, const std::string& input)
+{
+    return run(args, input, environment_with({}), "", signal_number, wait_for_output);
+}
+
 namespace {
 
 process_result run(const std::vector<std::string>& args, const std::string& input,
-                   std::vector<std::string> env, const std::string& stdout_path)
+                   std::vector<std::string> env, const std::string& stdout_path, int stop_signal,
+                   bool wait_for_output)
 {
-    const std::string in_path = temporary_file(input);
+    const std::string in_path = temporary_file(stop_signal == 0 ? input : "");
+    int fds[2] = {-1, -1};
+    if (stop_signal != 0 && pipe(fds) != 0)
+        ADD_FAILURE() << "no pipe";
     const std::string out_path = stdout_path.empty() ? new_file() : stdout_path;
     const std::string err_path = new_file();
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, in_path.c_str(), O_RDONLY, 0);
+    if (stop_signal != 0) {
+        posix_spawn_file_actions_adddup2(&actions, fds[0], 0);
+        posix_spawn_file_actions_addclose(&actions, fds[1]);
+    } else {
+        posix_spawn_file_actions_addopen(&actions, 0, in_path.c_str(), O_RDONLY, 0);
+    }
     posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(), O_WRONLY | O_TRUNC, 0);
     posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_TRUNC, 0);
 
@@ -138,12 +175,32 @@ process_result run(const std::vector<std::string>& args, const std::string& inpu
     if (spawned != 0) {
         ADD_FAILURE() << "cannot start " << HYGRA_TOOL_PATH;
     } else {
+        if (stop_signal != 0) {
+            EXPECT_EQ(write(fds[1], input.data(), input.size()), static_cast<ssize_t>(input.size()));
+            // Wait (at most a minute) until the tool has read everything, and
+            // has written, if asked; it then waits for more.
+            for (int i = 0; i < 6000; ++i) {
+                int pending = 0;
+                struct stat out {};
+                ioctl(fds[0], FIONREAD, &pending);
+                if (pending == 0 && (!wait_for_output || (stat(out_path.c_str(), &out) == 0 && out.st_size > 0)))
+                    break;
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            kill(pid, stop_signal);
+        }
         int wstatus = 0;
         waitpid(pid, &wstatus, 0);
         result.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
+        result.signal = WIFSIGNALED(wstatus) ? WTERMSIG(wstatus) : 0;
         if (stdout_path.empty())
-            result.out = read_file(out_path);
-        result.err = read_file(err_path);
+            result.out = file_text(out_path);
+        result.err = file_text(err_path);
+    }
+    for (int fd : fds) {
+        if (fd >= 0)
+            close(fd);
     }
     for (const std::string& p : {in_path, err_path})
         std::remove(p.c_str());

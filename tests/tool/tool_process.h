@@ -10,6 +10,7 @@ namespace hygra::tool_test {
 
 struct process_result {
     int status = -1;  // the exit status; -1 when the process did not exit normally
+    int signal = 0;   // the signal that ended it, if one did
     std::string out;
     std::string err;
 };
@@ -29,8 +30,23 @@ process_result run_tool_failing(const std::string& fail, const std::vector<std::
 process_result run_tool_writing_to(const std::string& path, const std::vector<std::string>& args,
                                    const std::string& input = "");
 
-// A file in the test's temporary directory holding `text`; its path.
+// Runs the tool as run_tool does with its standard input a pipe that stays
+// open: once the tool has taken all of `input` (and, with `wait_for_output`,
+// written something) it is sent `signal_number`.
+process_result run_tool_stopped(int signal_number, bool wait_for_output,
+                                const std::vector<std::string>& args, const std::string& input);
+
+// A file in the test's temporary directory holding `text`; its path. And the
+// text of a file.
 std::string temporary_file(const std::string& text);
+std::string file_text(const std::string& path);
+
+// An EnergyPlus weather file: its eight header lines, and the record of one
+// hour with its dry bulb and dew point (degC), relative humidity (%) and
+// station pressure (Pa) as the file writes them.
+std::string epw_header();
+std::string epw_hour(int month, int hour, const std::string& tdb, const std::string& tdew,
+                     const std::string& rh, const std::string& p);
 
 }  // namespace hygra::tool_test
 

@@ -91,30 +91,6 @@ TEST(Units, EveryUnitAgainstAHandConversion)
     EXPECT_FALSE(find_unit(quantity::temperature, "%").has_value());
 }
 
-TEST(Units, RoundTripsBetweenEveryTwoUnitsOfAQuantity)
-{
-    const std::vector<std::vector<const char*>> groups{
-        {"degC", "degF", "K"},
-        {"bar", "Pa", "hPa", "kPa", "psi", "inHg", "mmHg"},
-        {"kg/kg", "g/kg", "grains/lb"},
-        {"-", "%"}};
-    const quantity quantities[] = {quantity::temperature, quantity::pressure,
-                                   quantity::humidity_ratio, quantity::relative_humidity};
-    for (std::size_t g = 0; g < groups.size(); ++g) {
-        for (const char* a : groups[g]) {
-            for (const char* b : groups[g]) {
-                SCOPED_TRACE(std::string(a) + " -> " + b);
-                const unit ua = named(quantities[g], a);
-                const unit ub = named(quantities[g], b);
-                for (double v : {-30.0, 0.5, 20.0, 1013.0}) {
-                    const double back = convert(convert(v, ua, ub), ub, ua);
-                    EXPECT_NEAR(back, v, 1e-12 * (std::abs(v) + 300.0));
-                }
-            }
-        }
-    }
-}
-
 TEST(Units, AColumnInAnyUnitGivesTheSameState)
 {
     // 20 degC, 50 %, 1.01325 bar in each unit of its column; the output gives
@@ -127,14 +103,10 @@ TEST(Units, AColumnInAnyUnitGivesTheSameState)
         std::vector<std::string> args;
     } table[] = {
         {"TDB [K],RH,P", "293.15,0.5,1.01325", {}},
-        {"TDB [degF],RH,P", "68,0.5,1.01325", {}},
         {"TDB (F),RH [%],P", "68,50,1.01325", {}},
         {"TDB,RH [%],P [Pa]", "20,50,101325", {}},
         {"TDB,RH,P", "20,50,1013.25", {"--unit", "RH=%", "--unit", "P=hPa"}},
-        {"TDB,RH,P [kPa]", "20,0.5,101.325", {}},
         {"TDB,RH,P [psi]", "20,0.5,14.695948775513449", {}},
-        {"TDB,RH,P [mmHg]", "20,0.5,759.9998917256112", {}},
-        {"TDB,RH,P [inHg]", "20,0.5,29.921255579748475", {}},
     };
     for (const auto& t : table) {
         SCOPED_TRACE(t.header);

@@ -25,23 +25,9 @@ struct hour {
 
 std::string weather_file(const std::vector<hour>& hours)
 {
-    std::string text =
-        "LOCATION,Testville,ST,XXX,Test data,999999,40.00,-105.00,-7.0,1600.0\n"
-        "DESIGN CONDITIONS,0\n"
-        "TYPICAL/EXTREME PERIODS,0\n"
-        "GROUND TEMPERATURES,0\n"
-        "HOLIDAYS/DAYLIGHT SAVINGS,No,0,0,0\n"
-        "COMMENTS 1,written by the test\n"
-        "COMMENTS 2,\n"
-        "DATA PERIODS,1,1,Data,Sunday, 1/ 1,12/31\n";
-    int h = 0;
-    for (const hour& x : hours) {
-        ++h;
-        // Radiation, wind, sky and the rest: 25 more fields.
-        text += "1999,7,1," + std::to_string(h) + ",60,?9?9?9?9E0?9?9?9?9?9?9?9?9?9?9?9?9?9*9*9?9*9*9," +
-                x.tdb + "," + x.tdew + "," + x.rh + "," + x.p +
-                ",0,0,312,0,0,0,0,0,0,0,190,2.6,2,2,16.1,77777,9,999999999,17,0.089,0,88,0.16,0,1\n";
-    }
+    std::string text = epw_header();
+    for (std::size_t h = 0; h < hours.size(); ++h)
+        text += epw_hour(7, static_cast<int>(h + 1), hours[h].tdb, hours[h].tdew, hours[h].rh, hours[h].p);
     return text;
 }
 
@@ -140,6 +126,13 @@ TEST(WeatherFile, InputsChosenOnTheCommandLineAndTheLayoutKnownByBatch)
     EXPECT_NEAR(std::stod(rows[1][9]), 68.0, 1e-9);
     EXPECT_NEAR(std::stod(rows[1][10]), 83400.0 / 6894.757293168361, 1e-9);
 
+    // A record that ends before the station pressure.
+    const std::string whole = epw_hour(7, 1, "20.0", "10.0", "52", "83400");
+    const process_result cut_record =
+        run_tool({"--epw", "-", "W"}, epw_header() + whole.substr(0, whole.find(",83400")) + "\n");
+    EXPECT_EQ(cut_record.status, 1);
+    EXPECT_EQ(read_csv(cut_record.out).at(1).back(),
+              "the weather record has 9 fields; the station pressure is field 10");
     const process_result not_epw = run_tool({"--epw", "-"}, "TDB,RH\n20,0.5\n");
     EXPECT_EQ(not_epw.status, 2);
     EXPECT_EQ(not_epw.err, "hygra: the weather file is not an EnergyPlus weather file: its first "
