@@ -137,8 +137,10 @@ TEST(MoistAirTransport, DiffusionSwitchesFormulaAt80C)
 TEST(RealGasMixture, DewPointEstimateAndDryAir)
 {
     // The published dew-point correlation over liquid and over ice starts the
-    // searches for the dew point (at 20 and -20 degC).
+    // searches for the dew point (at 20 and -20 degC, and in humid air at
+    // 80 degC, where its square and cube in ln(pw) weigh most).
     EXPECT_NEAR(moistair(293.15, atm, 0.0117).tdew_estimate(), 282.656, 5e-4);
+    EXPECT_NEAR(moistair(353.15, atm, 0.4).tdew_estimate(), 349.3578, 1e-4);
     EXPECT_NEAR(moistair(253.15, atm, 0.0005).tdew_estimate(), 246.0471, 1e-4);
     // Dry air has no humidity and its dew point at the lower limit.
     const moistair m(293.15, atm, 0.0);
