@@ -8,6 +8,7 @@
 
 #include "ashrae97/checked_root.h"
 #include "ashrae97/constants.h"
+#include "ashrae97/ideal_gas_estimate.h"
 #include "ashrae97/moist_air.h"
 #include "ashrae97/moistair.h"
 #include "ashrae97/saturation.h"
@@ -178,14 +179,6 @@ double solve_mole_fraction(univariate_function<double, double>& f, double t, dou
 
 // Ideal-gas humidity ratios (kg/kg) at dry bulb tc (degC), turned into a
 // mole-fraction estimate for the searches.
-// dry air and vapour: cp of dry air, kJ/(kg K); latent heat at 0 degC, kJ/kg; cp of vapour
-constexpr double ideal_cp_air = 1.006;
-constexpr double ideal_latent_heat = 2501.0;
-constexpr double ideal_cp_vapour = 1.86;
-// gas constant of dry air, J/(kg K), and the ratio of the molar masses' inverse
-constexpr double ideal_r_air = 287.042;
-constexpr double ideal_vapour_volume_factor = 1.607858;
-
 double xw_estimate(double w)
 {
     if (!(w > 0.0))

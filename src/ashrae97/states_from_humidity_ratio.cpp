@@ -10,6 +10,7 @@
 #include "ashrae97/checked_root.h"
 #include "ashrae97/constants.h"
 #include "ashrae97/dew_point_estimate.h"
+#include "ashrae97/ideal_gas_estimate.h"
 #include "ashrae97/moist_air.h"
 #include "ashrae97/moistair.h"
 #include "ashrae97/restarting_search.h"
@@ -39,15 +40,6 @@ constexpr double secant_relative_tolerance = 1e-12;
 // A root of the relative humidity this close to the triple point (K), where
 // saturation jumps, is left to the walk, which picks among several roots.
 constexpr double triple_point_reach = 1.0;
-
-// Ideal-gas psychrometrics, for first estimates only: cp of dry air and of
-// vapour, kJ/(kg K); latent heat at 0 degC, kJ/kg; gas constant of dry air,
-// J/(kg K); the inverse of the molar-mass ratio less 1
-constexpr double ideal_cp_air = 1.006;
-constexpr double ideal_cp_vapour = 1.86;
-constexpr double ideal_latent_heat = 2501.0;
-constexpr double ideal_r_air = 287.042;
-constexpr double ideal_vapour_volume_factor = 1.607858;
 
 // Difference between a target and one mixture property at a trial dry-bulb
 // temperature, for air of fixed humidity ratio and pressure; squared when the

@@ -9,6 +9,7 @@
 
 #include "ashrae97/checked_root.h"
 #include "ashrae97/constants.h"
+#include "ashrae97/ideal_gas_estimate.h"
 #include "ashrae97/moist_air.h"
 #include "ashrae97/moistair.h"
 #include "ashrae97/saturation.h"
@@ -46,15 +47,6 @@ constexpr double triple_point_reach = 1.0;
 // ... and of the ideal-gas estimates that start them
 constexpr int estimate_evaluations = 12;
 constexpr double estimate_relative_tolerance = 1e-7;
-
-// Ideal-gas psychrometrics, for first estimates only: cp of dry air and of
-// vapour, kJ/(kg K); latent heat at 0 degC, kJ/kg; gas constant of dry air,
-// J/(kg K); the inverse of the molar-mass ratio less 1
-constexpr double ideal_cp_air = 1.006;
-constexpr double ideal_cp_vapour = 1.86;
-constexpr double ideal_latent_heat = 2501.0;
-constexpr double ideal_r_air = 287.042;
-constexpr double ideal_vapour_volume_factor = 1.607858;
 
 // Humidity ratio of ideal moist air of relative humidity rh at T (K) and p
 // (Pa); NaN where it would boil.
