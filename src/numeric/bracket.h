@@ -12,8 +12,8 @@ namespace hygra {
 // the signs, then moves the end whose |f| is smaller away from the other end by
 // factor times the width (a root is more likely beyond the end closer to zero).
 // The signs are not tested after the last widening, and max_tries = 0 tests
-// nothing: two evaluations, result false. A product of exactly 0 (an end on a
-// root) or NaN is no sign change. Throws std::domain_error "bracket" when
+// nothing: two evaluations, result false. An end exactly on a root (f = 0) or a
+// NaN is no sign change. Throws std::domain_error "bracket" when
 // a == b, which no factor can widen. Exceptions of f pass through with a and b
 // at their last values.
 bool bracket(univariate_function<double, double>& f, double& a, double& b, double factor,
