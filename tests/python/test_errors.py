@@ -1,6 +1,5 @@
 """Inputs that are no numbers, arguments that name nothing, one exception class per result code, batches."""
 
-import itertools
 import math
 import os
 import signal
@@ -22,7 +21,7 @@ class Refused(unittest.TestCase):
         if numpy is not None:  # lists beside arrays are held to the same rule; object arrays are read as lists
             wrong += [numpy.array(["20", "25"]), numpy.array([20 + 1j, 25]), numpy.array([True, False])]
             nones, rhs = nones + [numpy.array([None, 20], dtype=object)], rhs + [numpy.array([0.5, 0.5])]
-        for value, rh in itertools.product(wrong + nones, rhs):
+        for value, rh in [(value, rh) for value in wrong + nones for rh in rhs]:
             with self.subTest(value=value, rh=rh):
                 self.assertRaises(TypeError, hygra.props, "W", TDB=value, RH=rh)
                 self.assertRaises(TypeError, hygra.State, TDB=value, RH=0.5)
@@ -46,8 +45,8 @@ class Refused(unittest.TestCase):
             with self.subTest(call=i), self.assertRaises(hygra.InvalidArgument) as raised:
                 wrong()
             self.assertEqual(raised.exception.code, 1)
-        pairs = "VM or TDEW; .*; TWB with HM, SM or VM; HM with SM or VM; SM with VM$"  # the pairs that do
-        self.assertRaisesRegex(hygra.InvalidArgument, pairs, hygra.State, TDEW=10, W=0.008)
+        # The message lists the pairs that do fix a state.
+        self.assertRaisesRegex(hygra.InvalidArgument, "VM or TDEW; .*; SM with VM$", hygra.State, TDEW=1, W=1)
 
 
 class Library:
@@ -75,7 +74,7 @@ class Library:
 
 
 class ResultCodes(unittest.TestCase):
-    def test_every_code_raises_its_own_class_with_the_librarys_message(self):
+    def test_every_code_raises_its_own_class_with_the_librarys_message_in_the_callers_units(self):
         classes = {1: hygra.InvalidArgument, 2: hygra.NoConvergence, 3: hygra.NotApplicable,
                    4: hygra.OutOfRange, 7: hygra.Error}
         for code, cls in classes.items():
@@ -91,8 +90,7 @@ class ResultCodes(unittest.TestCase):
         with mock.patch.object(_library, "_library", Library(2, b"")), self.assertRaises(hygra.Error) as raised:
             hygra.State(TDB=20, RH=0.5)  # no message: the code's own words
         self.assertEqual(str(raised.exception), _library.library().hygra_strerror(2).decode())
-
-    def test_failures_carry_the_librarys_message_in_the_callers_units(self):
+        # The real library's message, in the caller's units.
         with self.assertRaises(hygra.OutOfRange) as raised:
             hygra.State(TDB=800, RH=0.5, units="IP")
         self.assertTrue(math.isnan(helpers.c_value("TDB", "IP", TDB=800, RH=0.5, P=hygra.pressure_at(0, "IP"))))
