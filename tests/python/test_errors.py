@@ -1,7 +1,6 @@
 """Inputs that are no numbers, arguments that name nothing, one exception class per result code, batches."""
 
 import math
-import os
 import signal
 import unittest
 from functools import partial as call
@@ -69,7 +68,7 @@ class Library:
         self.calls.append(arguments[2])
         rc = self.code or self._real.hygra_eval_batch(*arguments)
         if self.interrupt and len(self.calls) == 1:
-            os.kill(os.getpid(), signal.SIGINT)  # as the terminal does during a long call
+            signal.raise_signal(signal.SIGINT)  # as the terminal does during a long call
         return rc
 
 

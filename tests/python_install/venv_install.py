@@ -10,8 +10,7 @@ import tempfile
 # None of the optional packages; the README's first example; the state found again from its humidity ratio.
 FIRST_USE = """import hygra, importlib.util
 assert not [m for m in ("numpy", "pandas", "xarray", "dask", "pint") if importlib.util.find_spec(m)]
-s = hygra.State(TDB=20, RH=0.5)
-print(s["HM"], hygra.State(TDB=20, W=s.W).RH, hygra.library_path())
+print((s := hygra.State(TDB=20, RH=0.5))["HM"], hygra.State(TDB=20, W=s.W).RH, hygra.library_path())
 """
 
 
