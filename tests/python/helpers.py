@@ -23,7 +23,6 @@ FUNCTIONS = {name: 0 if args.strip() in ("", "void") else args.count(",") + 1
 
 # The library itself, loaded apart from the package.
 C_LIBRARY = ctypes.CDLL(os.environ["HYGRA_LIBRARY"])
-C_LIBRARY.hygra_last_error.restype = ctypes.c_char_p
 
 
 def optional(module):

@@ -90,11 +90,9 @@ class ResultCodes(unittest.TestCase):
             hygra.State(TDB=20, RH=0.5)  # no message: the code's own words
         self.assertEqual(str(raised.exception), _library.library().hygra_strerror(2).decode())
         # The real library's message, in the caller's units.
-        with self.assertRaises(hygra.OutOfRange) as raised:
+        with self.assertRaisesRegex(hygra.OutOfRange, "^dry-bulb temperature 800 degF is above") as raised:
             hygra.State(TDB=800, RH=0.5, units="IP")
-        self.assertTrue(math.isnan(helpers.c_value("TDB", "IP", TDB=800, RH=0.5, P=hygra.pressure_at(0, "IP"))))
-        words = helpers.C_LIBRARY.hygra_last_error().decode()  # "... 800 degF ..."
-        self.assertEqual((raised.exception.message, str(raised.exception)), (words, words))
+        self.assertEqual(raised.exception.message, str(raised.exception))
         self.assertRaisesRegex(hygra.OutOfRange, "^altitude 12000 m is outside", hygra.pressure_at, 12000)
         self.assertRaises(hygra.OutOfRange, hygra.State, TDB=20, RH=0.5, ALT=12000)
 

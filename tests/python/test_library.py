@@ -68,8 +68,7 @@ class Description(unittest.TestCase):
     def test_each_property_has_the_headers_code_a_meaning_and_a_unit_in_each_system(self):
         self.assertEqual({p.name: p.code for p in hygra.properties()}, helpers.PROPERTY_CODES)
         hm = hygra.property_info("hm")
-        self.assertEqual((hm.code, hm.unit_si, hm.unit_ip, hm.unit("IP")),
-                         (helpers.PROPERTY_CODES["HM"], "kJ/kg", "Btu/lb", "Btu/lb"))
+        self.assertEqual((hm.name, hm.unit_si, hm.unit_ip, hm.unit("IP")), ("HM", "kJ/kg", "Btu/lb", "Btu/lb"))
         self.assertTrue("enthalpy" in hm.meaning and all(p.meaning for p in hygra.properties()))
         self.assertEqual([hygra.property_info(0).unit("SI"), hygra.property_info("TDB").unit("IP"),
                           hygra.property_info("W").unit()], ["degC", "degF", ""])
