@@ -1,5 +1,6 @@
 """What the test files share: the header's numbers, the library called directly, optional packages."""
 
+import contextlib
 import ctypes
 import importlib
 import math
@@ -27,10 +28,8 @@ C_LIBRARY = ctypes.CDLL(os.environ["HYGRA_LIBRARY"])
 
 def optional(module):
     """The module, or None when it is not installed (the tests that need it skip)."""
-    try:
+    with contextlib.suppress(ImportError):
         return importlib.import_module(module)
-    except ImportError:
-        return None
 
 
 def c_value(name, units="SI", **inputs):
