@@ -1,7 +1,7 @@
 """What the test files share: the header's numbers, the library called directly, optional packages."""
 
+import contextlib
 import ctypes
-import functools
 import importlib
 import math
 import os
@@ -22,29 +22,22 @@ PROPERTY_CODES = {name: int(code) for code, name in
 FUNCTIONS = {name: 0 if args.strip() in ("", "void") else args.count(",") + 1
              for name, args in re.findall(r"HYGRA_API\s+[^;(]*?\b(\w+)\s*\(([^)]*)\)\s*;", HEADER)}
 
+# The library itself, loaded apart from the package.
+C_LIBRARY = ctypes.CDLL(os.environ["HYGRA_LIBRARY"])
+
 
 def optional(module):
     """The module, or None when it is not installed (the tests that need it skip)."""
-    try:
+    with contextlib.suppress(ImportError):
         return importlib.import_module(module)
-    except ImportError:
-        return None
-
-
-@functools.lru_cache(maxsize=None)
-def c_library():
-    """The library itself, loaded here apart from the package."""
-    lib = ctypes.CDLL(os.environ["HYGRA_LIBRARY"])
-    lib.hygra_last_error.restype = ctypes.c_char_p
-    return lib
 
 
 def c_value(name, units="SI", **inputs):
     """moistair_eval's value by the header's numbers (the pair in the order given if it can); NaN on failure."""
     pair = tuple(k for k in inputs if k != "P")
     pair, out = pair if pair in STATE_TYPES else pair[::-1], ctypes.c_double()
-    rc = c_library().moistair_eval(STATE_TYPES[pair], PROPERTY_CODES[name], units == "IP", ctypes.byref(out),
-                                   *(ctypes.c_double(inputs[k]) for k in (*pair, "P")))
+    rc = C_LIBRARY.moistair_eval(STATE_TYPES[pair], PROPERTY_CODES[name], units == "IP", ctypes.byref(out),
+                                 *(ctypes.c_double(inputs[k]) for k in (*pair, "P")))
     return math.nan if rc else out.value
 
 
