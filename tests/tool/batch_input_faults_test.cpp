@@ -35,8 +35,7 @@ TEST(BatchInputFaults, EveryLineOfAMalformedFileGivesOneRowNamingItsFault)
         {"a stray quote", "id,TDB,RH,note\n1,20,0.5,\"oops\n2,21,0.5,x\n3,22,0.5,y\n", 1,
          "a quote opened in column 4 is not closed by the end of the line"},
         {"a quote inside a field", "id,TDB,RH\n1,20,0.5\nab\"c,21,0.5\n", 0, ""},
-        {"NUL bytes", std::string("TDB,RH\n20,0.5\n2\0" "1,0.5\n22,0.5\n", 26), 2,
-         "TDB: '2\\x001' is not a number"},
+        {"NUL bytes", std::string("TDB,RH\n20,0.5\n2\0" "1,0.5\n22,0.5\n", 26), 2, "TDB: '2\\x001' is not a number"},
         {"a 1 MB field", "TDB,RH,note\n20,0.5,a\n21,0.5," + big + "\n22,0.5,b\n", 2,
          "column 3 holds a field of 1000000 bytes, over the limit of 65536"},
         {"a line over 1 MiB", "TDB,RH\n20,0.5\n" + big + big + "\n22,0.5\n", 2,
@@ -81,11 +80,9 @@ TEST(BatchInputFaults, FilesThatAreNoBatchSayWhyAndWriteNothing)
         std::string err;
     };
     const row table[] = {
-        {{"--batch", "-"}, "", 2,
-         "hygra: the batch input is empty; it needs a header line naming two inputs\n"},
+        {{"--batch", "-"}, "", 2, "hygra: the batch input is empty; it needs a header line naming two inputs\n"},
         {{"--batch", "-"}, "id,TDB,RH,id\n1,20,0.5,2\n", 2,
-         "hygra: the batch header names 'id' twice (columns 1 and 4); the names of columns must "
-         "differ\n"},
+         "hygra: the batch header names 'id' twice (columns 1 and 4); the names of columns must differ\n"},
         {{"--batch", "-", "--delimiter", ";"}, "a;TDB;RH\nx,y;20;0.5\n", 0, ""},
         {{"--batch", "-", "--delimiter", "tab"}, "TDB\tRH\n20\t0.5\n", 0, ""},
         {{"--batch", "-", "--delimiter", ","}, "TDB;RH\n20;0.5\n", 2,
@@ -123,20 +120,17 @@ TEST(BatchInputFaults, ReasonsAreCountedWithAHintAndTheFirstHundredAlikeStopTheR
     const process_result stopped = run_tool({"--batch", "-", "W"}, input);
     EXPECT_EQ(stopped.status, 1);
     EXPECT_EQ(lines_in(stopped.out), 101u);
-    EXPECT_EQ(stopped.err,
-              "hygra: stopped after the first 100 rows, which all failed alike: P = 101325 bar is "
+    EXPECT_EQ(stopped.err, "hygra: stopped after the first 100 rows, which all failed alike: P = 101325 bar is "
               "outside the range of the formulation, 0 to 50 bar; 101325 looks like Pa: use --unit "
               "P=Pa\nhygra: correct the input, or give --keep-going to compute every row\n");
 
     const process_result all = run_tool({"--batch", "-", "W", "--keep-going"}, input);
     EXPECT_EQ(all.status, 1);
     EXPECT_EQ(lines_in(all.out), 151u);
-    EXPECT_EQ(all.err,
-              "hygra: 150 of 150 rows failed; the error column says why:\n"
+    EXPECT_EQ(all.err, "hygra: 150 of 150 rows failed; the error column says why:\n"
               "  150 rows: P = 101325 bar is outside the range of the formulation, 0 to 50 bar; "
               "101325 looks like Pa: use --unit P=Pa (first at line 2)\n"
-              "  150 rows: RH = 40 is outside 0 to 1; is RH in per cent? use --unit RH=% (first at "
-              "line 2)\n");
+              "  150 rows: RH = 40 is outside 0 to 1; is RH in per cent? use --unit RH=% (first at line 2)\n");
 
     // With the units said, every row is computed.
     const process_result fixed =
@@ -156,10 +150,9 @@ TEST(BatchInputFaults, ReasonsAreCountedWithAHintAndTheFirstHundredAlikeStopTheR
                            "  60 rows: TDB = 500 degC is outside the range of the formulation, -100 to "
                            "372 degC (first at line 2)\n  60 rows: TDB: 'abc' is not a number (first at line 3)\n");
     std::string kinds = "TDB,W,P\n";
-    for (const char* row : {"x,0.01,1", "\"2,5\",0.01,1", ",0.01,1", "nan,0.01,1", "400,0.01,1", "-150,0.01,1",
-                            "20,y,1", "20,\"0,5\",1", "20,,1", "20,-0.01,1", "20,7.3,1", "20,0.01,z",
-                            "20,0.01,\"0,9\"", "20,0.01,", "20,0.01,60", "20,0.01,101325", "20,0.01,-1",
-                            "20,0.01,nan", "20", "20,0.01,1,1", "", "\"20,0.01,1"})
+    for (const char* row : {"x,0.01,1", "\"2,5\",0.01,1", ",0.01,1", "nan,0.01,1", "400,0.01,1", "-150,0.01,1", "20,y,1",
+                            "20,\"0,5\",1", "20,,1", "20,-0.01,1", "20,7.3,1", "20,0.01,z", "20,0.01,\"0,9\"", "20,0.01,",
+                            "20,0.01,60", "20,0.01,101325", "20,0.01,-1", "20,0.01,nan", "20", "20,0.01,1,1", "", "\"20,0.01,1"})
         kinds += std::string(row) + "\n";
     const process_result many = run_tool({"--batch", "-", "W"}, kinds);
     EXPECT_NE(many.err.find(" more faults of other kinds\n"), std::string::npos) << many.err;
@@ -171,12 +164,13 @@ TEST(BatchInputFaults, ReasonsAreCountedWithAHintAndTheFirstHundredAlikeStopTheR
               "it looks like g/kg: use --unit W=g/kg");
 }
 
-TEST(BatchInputFaults, ProgressCountsRowsAndFailuresAfter256RowsAndAtTheEnd)
+TEST(BatchInputFaults, ProgressCountsRowsAndFailuresAndSupersaturatedStatesGetANote)
 {
+    // Every tenth row fails; the second is supersaturated, the third is not.
     std::string input = "TDB,W\n";
     for (int i = 0; i < 300; ++i)
-        input += std::string(i % 10 == 0 ? "500" : "20") + ",0.01\n";
-    const process_result r = run_tool({"--batch", "-", "W", "--progress"}, input);
+        input += std::string(i % 10 == 0 ? "500,0.01" : i == 1 ? "20,0.016" : "20,0.007") + "\n";
+    const process_result r = run_tool({"--batch", "-", "RH", "--progress"}, input);
     const std::regex line(R"(hygra: (\d+) rows, (\d+) rows/s, (\d+) failed\n)");
     std::vector<std::string> seen;
     for (auto it = std::sregex_iterator(r.err.begin(), r.err.end(), line); it != std::sregex_iterator(); ++it) {
@@ -184,23 +178,17 @@ TEST(BatchInputFaults, ProgressCountsRowsAndFailuresAfter256RowsAndAtTheEnd)
         EXPECT_GT(std::stod((*it)[2]), 0.0) << "the rate";
     }
     EXPECT_EQ(seen, (std::vector<std::string>{"256 26", "300 30"})) << r.err;
-}
-
-TEST(BatchInputFaults, SupersaturatedStatesAreComputedWithANote)
-{
-    const process_result batch = run_tool({"--batch", "-", "RH"}, "TDB,W\n20,0.016\n20,0.007\n");
-    EXPECT_EQ(batch.status, 0) << batch.err;
-    const csv_rows rows = read_csv(batch.out);
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_GT(std::stod(rows[1][2]), 1.0);
-    EXPECT_EQ(rows[1][3].rfind("supersaturated: RH = 1.0", 0), 0u) << rows[1][3];
-    EXPECT_EQ(rows[2][3], "");
-    EXPECT_EQ(batch.err, "hygra: 1 of 2 rows are supersaturated; the note column says which\n");
+    EXPECT_NE(r.err.find("hygra: 1 of 300 rows are supersaturated; the note column says which\n"), std::string::npos)
+        << r.err;
+    const csv_rows rows = read_csv(r.out);
+    ASSERT_EQ(rows.size(), 301u);
+    EXPECT_GT(std::stod(rows[2][2]), 1.0);
+    EXPECT_EQ(rows[2][3].rfind("supersaturated: RH = 1.0", 0), 0u) << rows[2][3];
+    EXPECT_EQ(rows[3][3], "");
 
     const process_result single = run_tool({"TDB=20", "TDEW=22", "W"});
     EXPECT_EQ(single.status, 0);
-    EXPECT_EQ(single.err.rfind("hygra: note: the state is supersaturated: RH = 1.1", 0), 0u)
-        << single.err;
+    EXPECT_EQ(single.err.rfind("hygra: note: the state is supersaturated: RH = 1.1", 0), 0u) << single.err;
 }
 
 }  // namespace

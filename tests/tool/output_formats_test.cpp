@@ -36,8 +36,6 @@ std::string six_digits(double v)
     return std::string(buffer, r.ptr);
 }
 
-double number(const std::string& text) { return std::stod(text); }
-
 TEST(OutputFormats, TableAlignsNameMeaningValueAndUnitForEveryProperty)
 {
     const process_result r = run_tool({"TDB=20", "W=0.0073"});
@@ -48,10 +46,7 @@ TEST(OutputFormats, TableAlignsNameMeaningValueAndUnitForEveryProperty)
     const std::regex row(R"(^(\S+) {2,}(\S+(?: \S+)*) {2,}(\S+)(?:  (\S+(?: \S+)*))?$)");
     std::smatch header;
     ASSERT_TRUE(std::regex_match(lines[0], header, row)) << lines[0];
-    EXPECT_EQ(header[1], "name");
-    EXPECT_EQ(header[2], "meaning");
-    EXPECT_EQ(header[3], "value");
-    EXPECT_EQ(header[4], "unit");
+    EXPECT_EQ(header.str(1) + "|" + header.str(2) + "|" + header.str(3) + "|" + header.str(4), "name|meaning|value|unit");
     const auto meaning_column = header.position(2);
     const auto value_end = header.position(3) + header.length(3);
 
@@ -98,20 +93,20 @@ TEST(OutputFormats, CsvHasOneRowPerPropertyWithExactValuesAndQuotedMeanings)
         ASSERT_EQ(row.size(), 4u);
         EXPECT_EQ(row[0], hygra_property_name(expected[i].code));
         EXPECT_EQ(row[1], hygra_property_meaning(expected[i].code));  // "humidity ratio, mass ..." has a comma
-        EXPECT_EQ(number(row[2]),
+        EXPECT_EQ(std::stod(row[2]),
                   library(HYGRA_TDRY_W, expected[i].code, HYGRA_SI, 20.0, 0.0073, p0).value);
         EXPECT_EQ(row[3], expected[i].unit);
     }
 }
 
-TEST(OutputFormats, JsonNamesStateTypeUnitsInputsAndProperties)
+TEST(OutputFormats, JsonNamesUnitsInputsAndPropertiesAndThePressureFromPOrAltitude)
 {
-    const process_result r = run_tool({"--json", "W=0.0073", "TDB=20", "P=0.9", "TDB", "P", "XA"});
+    const process_result r = run_tool({"--json", "W=0.0073", "TDB=20", "p=0.9", "TDB", "P", "XA"});
     ASSERT_EQ(r.status, 0) << r.err;
-    const nlohmann::ordered_json doc = nlohmann::ordered_json::parse(r.out);
+    const nlohmann::ordered_json json = nlohmann::ordered_json::parse(r.out);
     // Inputs in the order given, properties in the order asked for.
-    EXPECT_EQ(doc.at("inputs").dump(), R"({"W":0.0073,"TDB":20.0,"P":0.9})");
-    const nlohmann::ordered_json& props = doc.at("properties");
+    EXPECT_EQ(json.at("inputs").dump(), R"({"W":0.0073,"TDB":20.0,"P":0.9})");
+    const nlohmann::ordered_json& props = json.at("properties");
     ASSERT_EQ(props.size(), 3u);
     EXPECT_EQ(props.begin().key(), "TDB");
     EXPECT_EQ((++props.begin()).key(), "P");
@@ -123,21 +118,7 @@ TEST(OutputFormats, JsonNamesStateTypeUnitsInputsAndProperties)
     EXPECT_EQ(props.at("XA").at("value").get<double>(),
               library(HYGRA_W_TDRY, HYGRA_XA, HYGRA_SI, 0.0073, 20.0, 0.9).value);
     EXPECT_EQ(props.at("XA").at("unit"), "");
-}
 
-TEST(OutputFormats, InchPoundUnitsLabelEveryRowOfTheTable)
-{
-    // The values of each pair in both unit systems are held to the library
-    // in pair_test.cpp; here every unit of the CSV table follows --ip.
-    const process_result table = run_tool({"--ip", "--csv", "TDB=68", "W=0.0073"});
-    const csv_rows rows = read_csv(table.out);
-    ASSERT_EQ(rows.size(), 1u + HYGRA_PROPERTY_COUNT);
-    for (int code = 0; code < HYGRA_PROPERTY_COUNT; ++code)
-        EXPECT_EQ(rows[1 + code][3], hygra_property_unit(code, HYGRA_IP));
-}
-
-TEST(OutputFormats, PressureFromPAltitudeOrSeaLevel)
-{
     // Sea level in both unit systems is in every case of pair_test.cpp.
     struct row {
         std::vector<std::string> args;
@@ -145,7 +126,6 @@ TEST(OutputFormats, PressureFromPAltitudeOrSeaLevel)
         const char* altitude;  // the ALT that the JSON inputs repeat, or null
     };
     const row table[] = {
-        {{"TDB=20", "W=0.0073", "p=2.5"}, 2.5, nullptr},
         {{"TDB=20", "W=0.0073", "ALT=1500"}, pressure_at(HYGRA_SI, 1500.0), "1500"},
         {{"--ip", "TDB=68", "W=0.0073", "P=10"}, 10.0, nullptr},
         {{"--ip", "TDB=68", "W=0.0073", "alt=5280"}, pressure_at(HYGRA_IP, 5280.0), "5280"},
@@ -153,10 +133,10 @@ TEST(OutputFormats, PressureFromPAltitudeOrSeaLevel)
     for (const row& t : table) {
         std::vector<std::string> args = t.args;
         args.insert(args.end(), {"--json", "P"});
-        const process_result r = run_tool(args);
-        SCOPED_TRACE(r.out + r.err);
-        ASSERT_EQ(r.status, 0);
-        const nlohmann::ordered_json doc = nlohmann::ordered_json::parse(r.out);
+        const process_result p = run_tool(args);
+        SCOPED_TRACE(p.out + p.err);
+        ASSERT_EQ(p.status, 0);
+        const nlohmann::ordered_json doc = nlohmann::ordered_json::parse(p.out);
         EXPECT_EQ(doc.at("properties").at("P").at("value").get<double>(), t.pressure);
         EXPECT_EQ(doc.at("inputs").at("P").get<double>(), t.pressure);
         if (t.altitude != nullptr)

@@ -30,7 +30,7 @@ TEST(OutputSafety, AFailedWriteIsExitTwoWithTheSystemsReason)
     };
     for (const std::vector<std::string>& args : commands) {
         SCOPED_TRACE(args[0]);
-        const process_result r = run_tool_writing_to("/dev/full", args, "TDB,RH\n20,0.5\n");
+        const process_result r = run_tool(args, "TDB,RH\n20,0.5\n", writing_to("/dev/full"));
         EXPECT_EQ(r.status, 2);
         EXPECT_NE(r.err.find("hygra: the output could not be written: No space left on device\n"),
                   std::string::npos)
@@ -48,7 +48,7 @@ TEST(OutputSafety, SigtermOrSigintEndsAfterAWholeRowWithTheSignalsStatus)
     for (int signal_number : {SIGTERM, SIGINT, SIGKILL}) {
         SCOPED_TRACE(signal_number);
         const process_result r =
-            run_tool_stopped(signal_number, signal_number == SIGKILL, {"--batch", "-", "W", "HM"}, input);
+            run_tool({"--batch", "-", "W", "HM"}, input, stopped(signal_number, signal_number == SIGKILL));
         EXPECT_EQ(r.signal, signal_number);
         // Whole rows, in order, each computed: the rows read before the signal.
         ASSERT_FALSE(r.out.empty());
@@ -76,8 +76,7 @@ TEST(OutputSafety, ABatchsOutputIsABatchsInputAndJsonLinesAreJson)
     const csv_rows rows = read_csv(second.out);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0], (std::vector<std::string>{"room", "TDB", "RH", "W [kg/kg]", "TWB [degC]",
-                                                 "note", "error", "TWB [degC] 2", "RH [-]",
-                                                 "note 2", "error 2"}));
+                                                 "note", "error", "TWB [degC] 2", "RH [-]", "note 2", "error 2"}));
     for (std::size_t i = 1; i < 3; ++i) {
         EXPECT_NEAR(std::stod(rows[i][7]), std::stod(rows[i][4]), 1e-9);
         EXPECT_NEAR(std::stod(rows[i][8]), std::stod(rows[i][2]), 1e-9);
@@ -114,6 +113,8 @@ TEST(OutputSafety, InchPoundEnthalpyOnTheZeroFahrenheitDatum)
     const csv_rows rows = read_csv(r.out);
     const csv_rows base = read_csv(library_datum.out);
     ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[1][3], "Btu/lb");  // --ip labels the CSV rows too
+    EXPECT_EQ(rows[3][3], "Btu/(lb degF)");
     EXPECT_NEAR(std::stod(rows[1][2]), by_hand, 0.03);
     EXPECT_NEAR(std::stod(rows[1][2]) - std::stod(base[1][2]), 0.240 * 32.0, 0.02);
     EXPECT_NEAR(std::stod(rows[2][2]), 0.240 * t, 0.03);  // HA
@@ -123,8 +124,7 @@ TEST(OutputSafety, InchPoundEnthalpyOnTheZeroFahrenheitDatum)
                 std::stod(rows[4][2]) - std::stod(base[4][2]), 1e-12);  // SM shifts as SA
 
     // An enthalpy given on that datum fixes the same state.
-    const process_result back = run_tool({"--ip", "--ip-datum=0F", "--csv", "TDB=68",
-                                          "HM=" + rows[1][2], "W"});
+    const process_result back = run_tool({"--ip", "--ip-datum=0F", "--csv", "TDB=68", "HM=" + rows[1][2], "W"});
     ASSERT_EQ(back.status, 0) << back.err;
     EXPECT_NEAR(std::stod(read_csv(back.out)[1][2]), w, 1e-12);
 
