@@ -204,33 +204,5 @@ TEST(Batch, EveryPropertyOfAStateFoundByASearch)
         EXPECT_NE(std::find(rows[0].begin(), rows[0].end(), name), rows[0].end()) << name;
 }
 
-TEST(Batch, HeaderThatDoesNotDescribeAStateStopsBeforeAnyRow)
-{
-    const std::string inputs = "the batch header must name two inputs of TDB, TWB, TDEW, RH, W, HM, SM and VM; ";
-    const struct {
-        std::string input;
-        std::vector<std::string> args;
-        std::string message;
-    } table[] = {
-        {"id,TDB\n1,20\n", {}, inputs + "it names TDB"},
-        {"id,name\n1,x\n", {}, inputs + "it names none"},
-        {"TDB,RH,W\n20,0.5,0.01\n", {}, inputs + "it names TDB, RH, W; choose two with --inputs, as in --inputs TDB,RH"},
-        {"TDB,tdb\n20,20\n", {}, "the batch header names TDB twice"},
-        {"W,TDEW\n0.008,10\n", {}, "W and TDEW do not fix a state"},
-        {"TDB,W,P,ALT\n20,0.01,1,0\n", {}, "the batch header names the pressure twice (P or ALT)"},
-        {"TDB,W,P\n20,0.01,1\n", {"P=1"},
-         "the pressure is given both by a column of the batch header and on the command line"},
-        {"TDB,W\n20,0.01\n", {"TDB=20"},
-         "with --batch the inputs come from the header of the file, not from the command line"},
-    };
-    for (const auto& t : table) {
-        SCOPED_TRACE(t.input);
-        const process_result r = run_batch(t.input, t.args);
-        EXPECT_EQ(r.status, 2);
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err.rfind("hygra: " + t.message, 0), 0u) << r.err;
-    }
-}
-
 }  // namespace
 }  // namespace hygra::tool_test

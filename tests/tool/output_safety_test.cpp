@@ -64,7 +64,7 @@ TEST(OutputSafety, SigtermOrSigintEndsAfterAWholeRowWithTheSignalsStatus)
     }
 }
 
-TEST(OutputSafety, ABatchsOutputIsABatchsInputAndJsonLinesAreJson)
+TEST(OutputSafety, ABatchsOutputIsABatchsInput)
 {
     // First from TDB and RH; then the output again, from TDB and the W just
     // computed: the same states, so the same wet bulb.
@@ -81,21 +81,6 @@ TEST(OutputSafety, ABatchsOutputIsABatchsInputAndJsonLinesAreJson)
         EXPECT_NEAR(std::stod(rows[i][7]), std::stod(rows[i][4]), 1e-9);
         EXPECT_NEAR(std::stod(rows[i][8]), std::stod(rows[i][2]), 1e-9);
     }
-
-    const process_result lines = run_tool({"--batch", "-", "W", "--format", "json-lines"},
-                                          "room,TDB,RH\n\"a, b\",20,0.5\nc,400,0.5\n");
-    EXPECT_EQ(lines.status, 1);
-    std::istringstream in(lines.out);
-    std::vector<nlohmann::json> objects;
-    for (std::string line; std::getline(in, line);)
-        objects.push_back(nlohmann::json::parse(line));
-    ASSERT_EQ(objects.size(), 2u);
-    EXPECT_EQ(objects[0]["room"], "a, b");
-    EXPECT_EQ(objects[0]["W [kg/kg]"].get<double>(),
-              library(HYGRA_TDRY_RH, HYGRA_W, HYGRA_SI, 20.0, 0.5, pressure_at(HYGRA_SI, 0.0)).value);
-    EXPECT_EQ(objects[0]["error"], "");
-    EXPECT_TRUE(objects[1]["W [kg/kg]"].is_null());
-    EXPECT_NE(objects[1]["error"].get<std::string>(), "");
 }
 
 TEST(OutputSafety, InchPoundEnthalpyOnTheZeroFahrenheitDatum)

@@ -109,14 +109,16 @@ TEST(Units, AColumnInAnyUnitGivesTheSameState)
             }
         }
     }
-    // Inch-pound output of an SI column: the column is converted, not echoed.
-    const process_result ip = run_tool({"--ip", "--batch", "-", "TDB", "W"}, "TDB [degC],W [g/kg]\n20,7.3\n");
+    // Inch-pound output of SI columns: the columns stay as given, the computed
+    // ones are in degF, lb/lb and psi.
+    const process_result ip = run_tool({"--ip", "--batch", "-", "TDB", "W", "P"}, "TDB [degC],W [g/kg],P [Pa]\n20,7.3,83400\n");
     ASSERT_EQ(ip.status, 0) << ip.err;
     const csv_rows rows = read_csv(ip.out);
-    EXPECT_EQ(rows[0], (std::vector<std::string>{"TDB [degC]", "W [g/kg]", "TDB [degF]", "W [lb/lb]",
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"TDB [degC]", "W [g/kg]", "P [Pa]", "TDB [degF]", "W [lb/lb]", "P [psi]",
                                                  "note", "error"}));
-    EXPECT_NEAR(std::stod(rows[1][2]), 68.0, 1e-9);
-    EXPECT_NEAR(std::stod(rows[1][3]), 0.0073, 1e-15);
+    EXPECT_NEAR(std::stod(rows[1][3]), 68.0, 1e-9);
+    EXPECT_NEAR(std::stod(rows[1][4]), 0.0073, 1e-15);
+    EXPECT_NEAR(std::stod(rows[1][5]), 83400.0 / 6894.757293168361, 1e-9);
     // A unit that the quantity does not have says which it has.
     const process_result wrong = run_tool({"--batch", "-", "W"}, "TDB [degC],RH [kPa]\n20,50\n");
     EXPECT_EQ(wrong.status, 2);
