@@ -148,8 +148,7 @@ TEST(BatchInputFaults, ReasonsAreCountedWithAHintAndTheFirstHundredAlikeStopTheR
               "  150 rows: RH = 40 is outside 0 to 1; is RH in per cent? use --unit RH=% (first at line 2)\n");
 
     // With the units said, every row is computed.
-    const process_result fixed =
-        run_tool({"--batch", "-", "--unit", "RH=%", "W", "--unit", "P=Pa"}, input);
+    const process_result fixed = run_tool({"--batch", "-", "--unit", "RH=%", "W", "--unit", "P=Pa"}, input);
     EXPECT_EQ(fixed.status, 0) << fixed.err;
     EXPECT_EQ(lines_in(fixed.out), 151u);
 

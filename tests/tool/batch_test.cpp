@@ -46,7 +46,9 @@ void expect_row(const std::vector<std::string>& row, std::size_t input_fields, c
 TEST(Batch, GoodAndBadRowsKeepTheirPlacesAndTheBatchGoesOn)
 {
     const std::string input =
-        "id,TDB,W,P\na,20,0.0073,1.01325\nb,2O,0.0073,1\n"                 // malformed number
+        "id,TDB,W,P\n"
+        "a,20,0.0073,1.01325\n"
+        "b,2O,0.0073,1\n"                 // malformed number
         "c,400,0.01,1\n"                  // outside the model's range
         "\"d, quoted\",25,0.01\n"         // a field short
         "e,,0.01,1\n"                     // empty value
@@ -60,8 +62,7 @@ TEST(Batch, GoodAndBadRowsKeepTheirPlacesAndTheBatchGoesOn)
     EXPECT_EQ(r.status, 1);
     // Reasons that differ only in their numbers are counted together.
     EXPECT_EQ(r.err.rfind("hygra: 8 of 11 rows failed; the error column says why:\n"
-                          "  2 rows: the row has 3 fields where the header has 4 (first at line 5)\n", 0), 0u)
-        << r.err;
+                          "  2 rows: the row has 3 fields where the header has 4 (first at line 5)\n", 0), 0u) << r.err;
     EXPECT_NE(r.err.find("  1 row: the line is blank (line 10)\n"), std::string::npos) << r.err;
     const csv_rows rows = read_csv(r.out);
     ASSERT_EQ(rows.size(), 12u) << r.out;

@@ -166,8 +166,7 @@ TEST(ErrorMessages, APropertyWithoutValueIsNamedAndTheOthersAreShown)
     const process_result json = run_tool({"--json", "TDB=20", "W=0.0073", "HM", "TDB"}, "", failing("19:2"));
     EXPECT_EQ(json.status, 1);
     EXPECT_NE(json.out.find("\"HM\": {\n      \"value\": null,\n      \"error\": \"" + table[0].message + "\""),
-              std::string::npos)
-        << json.out;
+              std::string::npos) << json.out;
 }
 
 TEST(ErrorMessages, PropertiesTheLibraryCannotGiveSayWhyInItsWords)

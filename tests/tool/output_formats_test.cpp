@@ -60,8 +60,7 @@ TEST(OutputFormats, TableAlignsNameMeaningValueAndUnitForEveryProperty)
         EXPECT_EQ(m[4], hygra_property_unit(code, HYGRA_SI));
         EXPECT_EQ(m.position(2), meaning_column);
         EXPECT_EQ(m.position(3) + m.length(3), value_end);  // values aligned on the right
-        const library_answer expected =
-            library(HYGRA_TDRY_W, code, HYGRA_SI, 20.0, 0.0073, pressure_at(HYGRA_SI, 0.0));
+        const library_answer expected = library(HYGRA_TDRY_W, code, HYGRA_SI, 20.0, 0.0073, pressure_at(HYGRA_SI, 0.0));
         ASSERT_EQ(expected.code, HYGRA_OK);
         EXPECT_EQ(m[3], six_digits(expected.value));
     }
@@ -93,8 +92,7 @@ TEST(OutputFormats, CsvHasOneRowPerPropertyWithExactValuesAndQuotedMeanings)
         ASSERT_EQ(row.size(), 4u);
         EXPECT_EQ(row[0], hygra_property_name(expected[i].code));
         EXPECT_EQ(row[1], hygra_property_meaning(expected[i].code));  // "humidity ratio, mass ..." has a comma
-        EXPECT_EQ(std::stod(row[2]),
-                  library(HYGRA_TDRY_W, expected[i].code, HYGRA_SI, 20.0, 0.0073, p0).value);
+        EXPECT_EQ(std::stod(row[2]), library(HYGRA_TDRY_W, expected[i].code, HYGRA_SI, 20.0, 0.0073, p0).value);
         EXPECT_EQ(row[3], expected[i].unit);
     }
 }

@@ -32,8 +32,7 @@ TEST(OutputSafety, AFailedWriteIsExitTwoWithTheSystemsReason)
         SCOPED_TRACE(args[0]);
         const process_result r = run_tool(args, "TDB,RH\n20,0.5\n", writing_to("/dev/full"));
         EXPECT_EQ(r.status, 2);
-        EXPECT_NE(r.err.find("hygra: the output could not be written: No space left on device\n"),
-                  std::string::npos)
+        EXPECT_NE(r.err.find("hygra: the output could not be written: No space left on device\n"), std::string::npos)
             << r.err;
     }
 }
@@ -70,8 +69,7 @@ TEST(OutputSafety, ABatchsOutputIsABatchsInput)
     // computed: the same states, so the same wet bulb.
     const process_result first = run_tool({"--batch", "-", "W", "TWB"}, "room,TDB,RH\na,20,0.5\nb,30,0.3\n");
     ASSERT_EQ(first.status, 0) << first.err;
-    const process_result second =
-        run_tool({"--batch", "-", "--inputs", "TDB,W", "TWB", "RH"}, first.out);
+    const process_result second = run_tool({"--batch", "-", "--inputs", "TDB,W", "TWB", "RH"}, first.out);
     ASSERT_EQ(second.status, 0) << second.err;
     const csv_rows rows = read_csv(second.out);
     ASSERT_EQ(rows.size(), 3u);
@@ -90,10 +88,8 @@ TEST(OutputSafety, InchPoundEnthalpyOnTheZeroFahrenheitDatum)
     // puts the two datums 7.68 Btu/lb apart.
     const double t = 68.0, w = 0.0073;
     const double by_hand = 0.240 * t + w * (1061.0 + 0.444 * t);
-    const process_result r =
-        run_tool({"--ip", "--ip-datum=0F", "--csv", "TDB=68", "W=0.0073", "HM", "HA", "SM", "SA"});
-    const process_result library_datum =
-        run_tool({"--ip", "--csv", "TDB=68", "W=0.0073", "HM", "HA", "SM", "SA"});
+    const process_result r = run_tool({"--ip", "--ip-datum=0F", "--csv", "TDB=68", "W=0.0073", "HM", "HA", "SM", "SA"});
+    const process_result library_datum = run_tool({"--ip", "--csv", "TDB=68", "W=0.0073", "HM", "HA", "SM", "SA"});
     ASSERT_EQ(r.status, 0) << r.err;
     const csv_rows rows = read_csv(r.out);
     const csv_rows base = read_csv(library_datum.out);

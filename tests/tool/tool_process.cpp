@@ -66,42 +66,36 @@ namespace {
 std::vector<std::string> environment(const std::string& fail)
 {
     std::vector<std::string> env;
-    std::string asan = "ASAN_OPTIONS=verify_asan_link_order=0";
+    if (!fail.empty())
+        env = {"HYGRA_TEST_FAIL=" + fail, std::string("LD_PRELOAD=") + HYGRA_FAILING_LIBRARY, "ASAN_OPTIONS=verify_asan_link_order=0"};
     for (char** e = environ; *e != nullptr; ++e) {
         const std::string v = *e;
-        if (fail.empty())
+        if (fail.empty() || (v.rfind("ASAN_OPTIONS=", 0) != 0 && v.rfind("LD_PRELOAD=", 0) != 0))
             env.push_back(v);
         else if (v.rfind("ASAN_OPTIONS=", 0) == 0)
-            asan += ":" + v.substr(13);
-        else if (v.rfind("LD_PRELOAD=", 0) != 0)
-            env.push_back(v);
+            env[2] += ":" + v.substr(13);
     }
-    if (!fail.empty())
-        env.insert(env.end(), {"HYGRA_TEST_FAIL=" + fail, std::string("LD_PRELOAD=") + HYGRA_FAILING_LIBRARY, asan});
     return env;
 }
 
 }  // namespace
 
-process_result run_tool(const std::vector<std::string>& args, const std::string& input,
-                        const run_options& how)
+process_result run_tool(const std::vector<std::string>& args, const std::string& input, const run_options& how)
 {
     const bool piped = how.stop_signal != 0;
     const std::string in_path = temporary_file(piped ? "" : input);
     int fds[2] = {-1, -1};
-    if (piped && pipe(fds) != 0)
+    if (piped && pipe2(fds, O_CLOEXEC) != 0)  // the child keeps only the copy on its standard input
         ADD_FAILURE() << "no pipe";
     const std::string out_path = how.stdout_path.empty() ? temporary_file("") : how.stdout_path;
     const std::string err_path = temporary_file("");
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    if (piped) {
+    if (piped)
         posix_spawn_file_actions_adddup2(&actions, fds[0], 0);
-        posix_spawn_file_actions_addclose(&actions, fds[1]);
-    } else {
+    else
         posix_spawn_file_actions_addopen(&actions, 0, in_path.c_str(), O_RDONLY, 0);
-    }
     posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(), O_WRONLY | O_TRUNC, 0);
     posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_TRUNC, 0);
 
@@ -146,10 +140,8 @@ process_result run_tool(const std::vector<std::string>& args, const std::string&
             result.out = file_text(out_path);
         result.err = file_text(err_path);
     }
-    for (int fd : fds) {
-        if (fd >= 0)
-            close(fd);
-    }
+    for (int fd : fds)
+        close(fd);  // nothing where the pipe was not made
     for (const std::string& p : {in_path, err_path, how.stdout_path.empty() ? out_path : ""})
         std::remove(p.c_str());
     return result;
