@@ -54,6 +54,7 @@ TEST(ErrorMessages, WhatTheUserAskedWronglyAndValuesOutsideTheRange)
         {{"TDB=20", "tdb=21"}, 2, "TDB is given twice"},
         {{"TDB=20", "W=0.01", "P=1", "ALT=0"}, 2, "the pressure is given twice; give one P= or one ALT="},
         {{"--csv", "--json", "TDB=20", "W=0.01"}, 2, "--csv excludes --json"},
+        {{"--ip-datum=0F", "TDB=20", "W=0.01"}, 2, "--ip-datum=0F is for inch-pound values; add --ip"},
         // Malformed numbers.
         {{"TDB=2O", "W=0.01"}, 2, "TDB: '2O' is not a number"},
         {{"TDB=20", "W=0,01"}, 2, "W: '0,01' is not a number"},  // a decimal comma
@@ -152,20 +153,20 @@ TEST(ErrorMessages, APropertyWithoutValueIsNamedAndTheOthersAreShown)
         EXPECT_EQ(batch.status, 1);
         EXPECT_EQ(batch.out, "TDB,W,HM [kJ/kg],note,error\n20,0.0073,,," + t.message + "\n");
     }
-    // Each format shows the value missing; HM asked twice is named once.
-    const std::string message = "hygra: " + table[0].message + "\n";
-    const process_result text = run_tool({"TDB=20", "W=0.0073", "TDB", "HM", "W", "HM"}, "", failing("19:2"));
+    // Each format shows the value missing, each with another code; HM asked
+    // twice is named once.
+    const process_result text = run_tool({"TDB=20", "W=0.0073", "TDB", "HM", "W", "HM"}, "", failing(table[0].fail));
     EXPECT_EQ(text.status, 1);
-    EXPECT_EQ(text.err, message);
+    EXPECT_EQ(text.err, "hygra: " + table[0].message + "\n");
     EXPECT_NE(text.out.find("TDB "), std::string::npos);
     EXPECT_NE(text.out.find(" n/a  kJ/kg\n"), std::string::npos) << text.out;
-    const process_result csv = run_tool({"--csv", "TDB=20", "W=0.0073", "HM"}, "", failing("19:2"));
+    const process_result csv = run_tool({"--csv", "TDB=20", "W=0.0073", "HM"}, "", failing(table[1].fail));
     EXPECT_EQ(csv.status, 1);
-    EXPECT_EQ(csv.err, message);
+    EXPECT_EQ(csv.err, "hygra: " + table[1].message + "\n");
     EXPECT_EQ(csv.out, "name,meaning,value,unit\nHM,\"specific enthalpy of moist air, per mass of dry air\",,kJ/kg\n");
-    const process_result json = run_tool({"--json", "TDB=20", "W=0.0073", "HM", "TDB"}, "", failing("19:2"));
+    const process_result json = run_tool({"--json", "TDB=20", "W=0.0073", "HM", "TDB"}, "", failing(table[2].fail));
     EXPECT_EQ(json.status, 1);
-    EXPECT_NE(json.out.find("\"HM\": {\n      \"value\": null,\n      \"error\": \"" + table[0].message + "\""),
+    EXPECT_NE(json.out.find("\"HM\": {\n      \"value\": null,\n      \"error\": \"" + table[2].message + "\""),
               std::string::npos) << json.out;
 }
 

@@ -104,6 +104,7 @@ TEST(OutputFormats, JsonNamesUnitsInputsAndPropertiesAndThePressureFromPOrAltitu
     const nlohmann::ordered_json json = nlohmann::ordered_json::parse(r.out);
     // Inputs in the order given, properties in the order asked for.
     EXPECT_EQ(json.at("inputs").dump(), R"({"W":0.0073,"TDB":20.0,"P":0.9})");
+    EXPECT_EQ(json.at("enthalpy_datum"), "dry air zero at 0 degC and 1 atm; water zero as liquid at 0.01 degC");
     const nlohmann::ordered_json& props = json.at("properties");
     ASSERT_EQ(props.size(), 3u);
     EXPECT_EQ(props.begin().key(), "TDB");
