@@ -109,11 +109,7 @@ TEST(ErrorMessages, EveryResultCodeForAStateHasItsSentenceInEveryFormat)
     // No input of today's library makes a search fail, so a stand-in in front of
     // the library answers each code; inputs inside the range leave code 4
     // without an input to blame.
-    const struct {
-        const char* code;
-        const char* format;
-        std::string message;
-    } table[] = {
+    const struct { const char* code; const char* format; std::string message; } table[] = {
         {"1", "--csv", "the library refused the inputs as an invalid argument"},
         {"2", "--json", "no state was found for these inputs (the search did not converge)"},
         {"3", "--csv", "the inputs do not apply to a state of moist air"},
@@ -139,10 +135,7 @@ TEST(ErrorMessages, APropertyWithoutValueIsNamedAndTheOthersAreShown)
 {
     // HM (code 19) fails; TDB and W are computed. Each code's sentence in a
     // batch, where TDB is an input and is echoed once, in its own column.
-    const struct {
-        const char* fail;
-        std::string message;
-    } table[] = {
+    const struct { const char* fail; std::string message; } table[] = {
         {"19:2", "HM: could not be computed (the computation did not converge)"},
         {"19:3", "HM: does not apply to this state"},
         {"19:4", "HM: outside the range of the formulation for this state"},

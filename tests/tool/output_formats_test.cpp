@@ -1,7 +1,7 @@
 // One state in each output format (table, CSV, JSON) and both unit systems,
-// with the pressure given as P, as ALT or not at all. The state is 20 degC and
-// W 0.0073 (state type 2). How a property without value is shown is tested
-// with the failures in error_messages_test.cpp.
+// with the pressure given as P, as ALT or not at all, and the help and version
+// text. The state is 20 degC and W 0.0073 (state type 2). How a property
+// without value is shown is tested with the failures in error_messages_test.cpp.
 #include <charconv>
 #include <cmath>
 #include <regex>
@@ -143,6 +143,32 @@ TEST(OutputFormats, JsonNamesUnitsInputsAndPropertiesAndThePressureFromPOrAltitu
         else
             EXPECT_FALSE(doc.at("inputs").contains("ALT"));
     }
+}
+
+// --help and --version: what a user reads before anything else.
+TEST(Usage, HelpGivesUsageInputsPairsLimitsAndExamplesAndVersionTheProjectVersion)
+{
+    const process_result r = run_tool({"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    for (const char* text : {
+             "Usage: hygra [OPTIONS] NAME=VALUE NAME=VALUE [P=VALUE | ALT=VALUE] [PROPERTY...]",
+             "hygra [OPTIONS] --batch FILE", "--ip", "--csv", "--json", "--version",
+             "TDB with TWB, RH, W, HM, SM, VM or TDEW;", "RH relative humidity (a fraction 0..1, not per cent)",
+             // The limits of moistair_const, in both unit systems.
+             "dry-bulb temperature -100 to 372 degC (-148 to 701.6 degF)",
+             "total pressure 0 to 50 bar (0 to 725.19 psi)", "1.01325 bar\n(14.696 psi)", "TDB TWB TDEW P PWS",
+             "Examples:", "hygra TDB=20 RH=0.5", "hygra --batch rooms.csv", "| hygra --batch - W HM",
+             // Batches of real data: columns, units, weather files, the datum.
+             "hygra [OPTIONS] --epw FILE", "--inputs", "--unit", "--format", "--keep-going", "--progress",
+             "--delimiter", "RH [%]", "P bar, Pa, hPa (mbar), kPa, psi, inHg, mmHg",
+             "--ip-datum=0F puts dry air's zero at 0 degF", "or the output cannot be written",
+         }) {
+        EXPECT_NE(r.out.find(text), std::string::npos) << "missing: " << text;
+    }
+    const process_result version = run_tool({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("hygra ") + HYGRA_TOOL_VERSION + "\n");
 }
 
 }  // namespace

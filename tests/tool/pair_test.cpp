@@ -18,12 +18,7 @@ namespace {
 // A value of each input for a state near 20 degC and W 0.008 at sea level, in
 // SI and in inch-pound units. Any two of them fix a state well inside the
 // model's range; they need not all describe the same state.
-struct input_value {
-    const char* name;
-    int code;
-    double si;
-    double ip;
-};
+struct input_value { const char* name; int code; double si; double ip; };
 constexpr input_value tdb{"TDB", HYGRA_TDB, 20.0, 68.0};
 constexpr input_value twb{"TWB", HYGRA_TWB, 15.0, 59.0};
 constexpr input_value tdew{"TDEW", HYGRA_TDEW, 10.0, 50.0};
@@ -43,12 +38,7 @@ constexpr input_value vm_of{"VM", HYGRA_VM, 0.840853, 13.469155};
 // The thirty state types with their inputs in the library's order, and the
 // state type the tool must choose when the user gives them the other way round:
 // the same type, except where the reversed pair is a state type of its own.
-struct pair_case {
-    int type;
-    input_value first;
-    input_value second;
-    int reversed_type;
-};
+struct pair_case { int type; input_value first; input_value second; int reversed_type; };
 const pair_case pairs[] = {
     {HYGRA_TDRY_TWET, tdb, twb, HYGRA_TDRY_TWET}, {HYGRA_TDRY_RH, tdb, rh, HYGRA_RH_TDRY}, {HYGRA_TDRY_W, tdb, w, HYGRA_W_TDRY},
     {HYGRA_TDRY_H, tdb, hm, HYGRA_TDRY_H}, {HYGRA_TDRY_S, tdb, sm, HYGRA_TDRY_S}, {HYGRA_TDRY_V, tdb, vm, HYGRA_TDRY_V},

@@ -82,11 +82,7 @@ TEST(Units, AColumnInAnyUnitGivesTheSameState)
     // W and the echoed inputs in the run's units.
     const double p0 = 1.01325;
     const double w = library(HYGRA_TDRY_RH, HYGRA_W, HYGRA_SI, 20.0, 0.5, p0).value;
-    const struct {
-        std::string header;
-        std::string row;
-        std::vector<std::string> args;
-    } table[] = {
+    const struct { std::string header; std::string row; std::vector<std::string> args; } table[] = {
         {"TDB [K],RH,P", "293.15,0.5,1.01325", {}},
         {"TDB (F),RH [%],P", "68,50,1.01325", {}},
         {"TDB,RH [%],P [Pa]", "20,50,101325", {}},
