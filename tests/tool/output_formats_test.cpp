@@ -19,15 +19,6 @@
 namespace hygra::tool_test {
 namespace {
 
-std::vector<std::string> lines_of(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
 // Six significant digits, as the table shows values.
 std::string six_digits(double v)
 {
@@ -39,7 +30,10 @@ std::string six_digits(double v)
 TEST(OutputFormats, TableAlignsNameMeaningValueAndUnitForEveryProperty)
 {
     const process_result r = run_tool({"TDB=20", "W=0.0073"});
-    const std::vector<std::string> lines = lines_of(r.out);
+    std::vector<std::string> lines;
+    std::istringstream text(r.out);
+    for (std::string line; std::getline(text, line);)
+        lines.push_back(line);
     ASSERT_EQ(lines.size(), 1u + HYGRA_PROPERTY_COUNT) << r.out << r.err;
 
     // Columns are separated by at least two blanks; a meaning or a unit has single blanks.
@@ -83,10 +77,8 @@ TEST(OutputFormats, CsvHasOneRowPerPropertyWithExactValuesAndQuotedMeanings)
     ASSERT_EQ(rows.size(), 5u) << r.out;
     EXPECT_EQ(rows[0], (std::vector<std::string>{"name", "meaning", "value", "unit"}));
     const double p0 = pressure_at(HYGRA_SI, 0.0);
-    const struct {
-        int code;
-        const char* unit;
-    } expected[] = {{HYGRA_W, ""}, {HYGRA_TDB, "degC"}, {HYGRA_P, "bar"}, {HYGRA_XW, ""}};
+    const struct { int code; const char* unit; } expected[] = {
+        {HYGRA_W, ""}, {HYGRA_TDB, "degC"}, {HYGRA_P, "bar"}, {HYGRA_XW, ""}};
     for (std::size_t i = 0; i < std::size(expected); ++i) {
         const std::vector<std::string>& row = rows[i + 1];
         ASSERT_EQ(row.size(), 4u);

@@ -20,14 +20,8 @@ namespace {
 
 TEST(OutputSafety, AFailedWriteIsExitTwoWithTheSystemsReason)
 {
-    const std::vector<std::vector<std::string>> commands{
-        {"--json", "TDB=20", "RH=0.5"},
-        {"TDB=20", "RH=0.5"},
-        {"--help"},
-        {"--version"},
-        {"--batch", "-", "W"},
-        {"--batch", "-", "--format", "json-lines"},
-    };
+    const std::vector<std::vector<std::string>> commands{{"--json", "TDB=20", "RH=0.5"}, {"TDB=20", "RH=0.5"}, {"--help"},
+        {"--version"}, {"--batch", "-", "W"}, {"--batch", "-", "--format", "json-lines"}};
     for (const std::vector<std::string>& args : commands) {
         SCOPED_TRACE(args[0]);
         const process_result r = run_tool(args, "TDB,RH\n20,0.5\n", writing_to("/dev/full"));
