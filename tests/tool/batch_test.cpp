@@ -110,12 +110,8 @@ TEST(Batch, AFileReadsLikeStandardInputWithByteOrderMarkAndWindowsLineEnds)
 TEST(Batch, PairsInEitherOrderAndPressureFromAColumnTheCommandLineOrSeaLevelInEitherUnitSystem)
 {
     const double p0 = pressure_at(HYGRA_SI, 0.0);
-    const struct {
-        std::vector<std::string> args;
-        std::string input;
-        int type, units;
-        double first, second, pressure;
-    } table[] = {
+    const struct { std::vector<std::string> args; std::string input; int type, units; double first, second, pressure; }
+        table[] = {
         // The header's order need not be the state type's: VM before HM is H_V.
         {{}, "TDEW,RH\n10,0.5\n", HYGRA_TDEW_RH, HYGRA_SI, 10.0, 0.5, p0},
         {{}, "RH,TDEW\n0.5,10\n", HYGRA_TDEW_RH, HYGRA_SI, 10.0, 0.5, p0},

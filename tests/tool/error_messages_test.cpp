@@ -11,11 +11,8 @@
 namespace hygra::tool_test {
 namespace {
 
-struct error_case {
-    std::vector<std::string> args;
-    int status;
-    std::string message;  // the whole first line of standard error, after "hygra: "
-};
+// The message is the whole first line of standard error, after "hygra: ".
+struct error_case { std::vector<std::string> args; int status; std::string message; };
 
 process_result expect_error(const error_case& t, const std::string& fail = "")
 {

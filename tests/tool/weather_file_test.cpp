@@ -46,12 +46,7 @@ TEST(WeatherFile, EveryHourGivesARowAndMissingValuesGiveEmptyRowsWithTheReason)
     // Whole hours: the state from dry bulb and dew point at the station
     // pressure, the file's own RH kept beside the computed one. Missing values:
     // the column empty, no values, and the reason.
-    const struct {
-        std::size_t row;
-        double tdb, tdew, pa;
-        std::size_t empty_column;
-        std::string note, error;
-    } expected[] = {
+    const struct { std::size_t row; double tdb, tdew, pa; std::size_t empty_column; std::string note, error; } expected[] = {
         {1, 20.0, 10.0, 83400.0, 0, "", ""},
         {2, 0, 0, 0, 5, "", "TDB is missing in the weather file (99.9)"},
         {3, 0, 0, 0, 6, "RH is missing in the weather file (999)", "TDEW is missing in the weather file (99.9)"},
