@@ -19,10 +19,8 @@ namespace {
 // SI and in inch-pound units. Any two of them fix a state well inside the
 // model's range; they need not all describe the same state.
 struct input_value { const char* name; int code; double si; double ip; };
-constexpr input_value tdb{"TDB", HYGRA_TDB, 20.0, 68.0};
-constexpr input_value twb{"TWB", HYGRA_TWB, 15.0, 59.0};
-constexpr input_value tdew{"TDEW", HYGRA_TDEW, 10.0, 50.0};
-constexpr input_value rh{"RH", HYGRA_RH, 0.5, 0.5};
+constexpr input_value tdb{"TDB", HYGRA_TDB, 20.0, 68.0}, twb{"TWB", HYGRA_TWB, 15.0, 59.0};
+constexpr input_value tdew{"TDEW", HYGRA_TDEW, 10.0, 50.0}, rh{"RH", HYGRA_RH, 0.5, 0.5};
 constexpr input_value w{"W", HYGRA_W, 0.008, 0.008};
 constexpr input_value hm{"HM", HYGRA_HM, 40.0, 17.2};       // kJ/kg, Btu/lb
 constexpr input_value sm{"SM", HYGRA_SM, 0.146, 0.0349};    // kJ/(kg K), Btu/(lb degF)
@@ -30,10 +28,8 @@ constexpr input_value vm{"VM", HYGRA_VM, 0.84, 13.45};      // m3/kg, ft3/lb
 // Wet bulb, enthalpy, entropy and volume also pair with each other; values that
 // need not agree rarely meet (along a wet bulb the enthalpy hardly changes), so
 // these are those of one state, 20 degC (68 degF) and W 0.008, rounded.
-constexpr input_value twb_of{"TWB", HYGRA_TWB, 14.438203, 57.988794};
-constexpr input_value hm_of{"HM", HYGRA_HM, 40.416825, 17.376107};
-constexpr input_value sm_of{"SM", HYGRA_SM, 0.146287, 0.034940};
-constexpr input_value vm_of{"VM", HYGRA_VM, 0.840853, 13.469155};
+constexpr input_value twb_of{"TWB", HYGRA_TWB, 14.438203, 57.988794}, hm_of{"HM", HYGRA_HM, 40.416825, 17.376107};
+constexpr input_value sm_of{"SM", HYGRA_SM, 0.146287, 0.034940}, vm_of{"VM", HYGRA_VM, 0.840853, 13.469155};
 
 // The thirty state types with their inputs in the library's order, and the
 // state type the tool must choose when the user gives them the other way round:

@@ -66,15 +66,17 @@ namespace {
 std::vector<std::string> environment(const std::string& fail)
 {
     std::vector<std::string> env;
-    if (!fail.empty())
-        env = {"HYGRA_TEST_FAIL=" + fail, std::string("LD_PRELOAD=") + HYGRA_FAILING_LIBRARY, "ASAN_OPTIONS=verify_asan_link_order=0"};
+    std::string asan;
     for (char** e = environ; *e != nullptr; ++e) {
         const std::string v = *e;
-        if (fail.empty() || (v.rfind("ASAN_OPTIONS=", 0) != 0 && v.rfind("LD_PRELOAD=", 0) != 0))
+        if (!fail.empty() && v.rfind("ASAN_OPTIONS=", 0) == 0)
+            asan = v.substr(13) + ":";
+        else if (fail.empty() || v.rfind("LD_PRELOAD=", 0) != 0)
             env.push_back(v);
-        else if (v.rfind("ASAN_OPTIONS=", 0) == 0)
-            env[2] += ":" + v.substr(13);
     }
+    if (!fail.empty())
+        env.insert(env.end(), {"HYGRA_TEST_FAIL=" + fail, std::string("LD_PRELOAD=") + HYGRA_FAILING_LIBRARY,
+                               "ASAN_OPTIONS=" + asan + "verify_asan_link_order=0"});
     return env;
 }
 
