@@ -55,8 +55,7 @@ TEST(ErrorMessages, WhatTheUserAskedWronglyAndValuesOutsideTheRange)
         // Malformed numbers.
         {{"TDB=2O", "W=0.01"}, 2, "TDB: '2O' is not a number"},
         {{"TDB=20", "W=0,01"}, 2, "W: '0,01' is not a number"},  // a decimal comma
-        {{"TDB=20", "W="}, 2, "W has no value"},
-        {{"TDB=20", "W=0.01", "P=1bar"}, 2, "P: '1bar' is not a number"},
+        {{"TDB=20", "W="}, 2, "W has no value"}, {{"TDB=20", "W=0.01", "P=1bar"}, 2, "P: '1bar' is not a number"},
         {{"TDB=20", "W=0.01", "ALT=high"}, 2, "ALT: 'high' is not a number"},
         {{"TDB=nan", "W=0.01"}, 2, "TDB: 'nan' is not a finite number"},
         {{"TDB=1e999", "W=0.01"}, 2, "TDB: '1e999' is not a finite number"},

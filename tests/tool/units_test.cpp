@@ -83,10 +83,8 @@ TEST(Units, AColumnInAnyUnitGivesTheSameState)
     const double p0 = 1.01325;
     const double w = library(HYGRA_TDRY_RH, HYGRA_W, HYGRA_SI, 20.0, 0.5, p0).value;
     const struct { std::string header; std::string row; std::vector<std::string> args; } table[] = {
-        {"TDB [K],RH,P", "293.15,0.5,1.01325", {}},
-        {"TDB (F),RH [%],P", "68,50,1.01325", {}},
-        {"TDB,RH [%],P [Pa]", "20,50,101325", {}},
-        {"TDB,RH,P", "20,50,1013.25", {"--unit", "RH=%", "--unit", "P=hPa"}},
+        {"TDB [K],RH,P", "293.15,0.5,1.01325", {}}, {"TDB (F),RH [%],P", "68,50,1.01325", {}},
+        {"TDB,RH [%],P [Pa]", "20,50,101325", {}}, {"TDB,RH,P", "20,50,1013.25", {"--unit", "RH=%", "--unit", "P=hPa"}},
         {"TDB,RH,P [psi]", "20,0.5,14.695948775513449", {}},
     };
     const std::map<std::string, std::pair<double, double>> expected{

@@ -47,11 +47,9 @@ TEST(WeatherFile, EveryHourGivesARowAndMissingValuesGiveEmptyRowsWithTheReason)
     // pressure, the file's own RH kept beside the computed one. Missing values:
     // the column empty, no values, and the reason.
     const struct { std::size_t row; double tdb, tdew, pa; std::size_t empty_column; std::string note, error; } expected[] = {
-        {1, 20.0, 10.0, 83400.0, 0, "", ""},
-        {2, 0, 0, 0, 5, "", "TDB is missing in the weather file (99.9)"},
+        {1, 20.0, 10.0, 83400.0, 0, "", ""}, {2, 0, 0, 0, 5, "", "TDB is missing in the weather file (99.9)"},
         {3, 0, 0, 0, 6, "RH is missing in the weather file (999)", "TDEW is missing in the weather file (99.9)"},
-        {4, 0, 0, 0, 8, "", "P is missing in the weather file (999999)"},
-        {5, -5.0, -8.0, 84000.0, 0, "", ""},
+        {4, 0, 0, 0, 8, "", "P is missing in the weather file (999999)"}, {5, -5.0, -8.0, 84000.0, 0, "", ""},
         {6, 25.0, 12.0, 83000.0, 7, "RH is missing in the weather file (999)", ""},  // never the mark as a number
     };
     const int codes[] = {HYGRA_W, HYGRA_HM, HYGRA_RH};
