@@ -2,6 +2,7 @@
 // row of the output (rows in = rows out), every fault of a row is reported,
 // the reasons are counted with a hint at the unit, and a run whose first rows
 // all fail alike stops early.
+#include <algorithm>
 #include <regex>
 #include <string>
 #include <vector>
@@ -14,13 +15,8 @@
 namespace hygra::tool_test {
 namespace {
 
-std::size_t lines_in(const std::string& text)
-{
-    std::size_t n = 0;
-    for (char c : text)
-        n += c == '\n';
-    return n + (!text.empty() && text.back() != '\n');
-}
+// Lines, the last one counted whether or not a line end closes it.
+std::size_t lines_in(const std::string& s) { return std::count(s.begin(), s.end(), '\n') + (!s.empty() && s.back() != '\n'); }
 
 TEST(BatchInputFaults, EveryLineOfAMalformedFileGivesOneRowNamingItsFault)
 {

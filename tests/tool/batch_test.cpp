@@ -112,11 +112,10 @@ TEST(Batch, PairsInEitherOrderAndPressureFromAColumnTheCommandLineOrSeaLevelInEi
     const double p0 = pressure_at(HYGRA_SI, 0.0);
     const struct { std::vector<std::string> args; std::string input; int type, units; double first, second, pressure; }
         table[] = {
-        // The header's order need not be the state type's: VM before HM is H_V.
-        {{}, "TDEW,RH\n10,0.5\n", HYGRA_TDEW_RH, HYGRA_SI, 10.0, 0.5, p0},
+        // The header's order need not be the state type's: RH before TDEW is
+        // TDEW_RH, VM before HM is H_V.
         {{}, "RH,TDEW\n0.5,10\n", HYGRA_TDEW_RH, HYGRA_SI, 10.0, 0.5, p0},
         {{}, "VM,HM\n0.845,40\n", HYGRA_H_V, HYGRA_SI, 40.0, 0.845, p0},
-        {{}, "SM,TWB\n0.146287,14.438203\n", HYGRA_TWET_S, HYGRA_SI, 14.438203, 0.146287, p0},
         {{"P=0.85"}, "TDB,W\n20,0.0073\n", HYGRA_TDRY_W, HYGRA_SI, 20.0, 0.0073, 0.85},
         {{"ALT=2000"}, "TDB,W\n20,0.0073\n", HYGRA_TDRY_W, HYGRA_SI, 20.0, 0.0073, pressure_at(HYGRA_SI, 2000.0)},
         {{}, "TDB,W,ALT\n20,0.0073,750\n", HYGRA_TDRY_W, HYGRA_SI, 20.0, 0.0073, pressure_at(HYGRA_SI, 750.0)},
