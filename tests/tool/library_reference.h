@@ -28,18 +28,6 @@ inline double pressure_at(int units, double z)
     return p;
 }
 
-// The sentence the tool writes when the library cannot construct a state and
-// the inputs do not tell more, by result code.
-inline const char* state_sentence(int code)
-{
-    switch (code) {
-    case HYGRA_NO_CONVERGENCE: return "no state was found for these inputs (the search did not converge)";
-    case HYGRA_OUT_OF_RANGE: return "outside the range of the formulation";
-    case HYGRA_NOT_APPLICABLE: return "do not apply to a state of moist air";
-    default: return "invalid argument";
-    }
-}
-
 }  // namespace hygra::tool_test
 
 #endif

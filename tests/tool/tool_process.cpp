@@ -11,7 +11,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -31,24 +30,13 @@ std::string file_text(const std::string& path)
     return text.str();
 }
 
-namespace {
-
-// An empty file of a unique name.
-std::string new_file()
+std::string temporary_file(const std::string& text)
 {
     std::string path = testing::TempDir() + "hygra_tool_XXXXXX";
     const int fd = mkstemp(path.data());
     if (fd < 0)
         throw std::runtime_error("cannot create a temporary file in " + testing::TempDir());
     close(fd);
-    return path;
-}
-
-}  // namespace
-
-std::string temporary_file(const std::string& text)
-{
-    const std::string path = new_file();
     std::ofstream(path, std::ios::binary) << text;
     return path;
 }
@@ -72,110 +60,66 @@ std::string epw_hour(int month, int hour, const std::string& tdb, const std::str
 
 namespace {
 
-// The environment of this process with `extra` ("NAME=VALUE") set on top.
-std::vector<std::string> environment_with(const std::vector<std::string>& extra)
+// This process's environment; with a result code to fail, the stand-in is
+// preloaded. The sanitizer's run-time library wants to be loaded first; the
+// stand-in comes before it, which is harmless here.
+std::vector<std::string> environment(const std::string& fail)
 {
     std::vector<std::string> env;
-    for (char** e = environ; *e != nullptr; ++e)
-        env.emplace_back(*e);
-    for (const std::string& x : extra) {
-        const std::string name = x.substr(0, x.find('=') + 1);
-        bool replaced = false;
-        for (std::string& e : env) {
-            if (e.compare(0, name.size(), name) == 0) {
-                e = x;
-                replaced = true;
-            }
-        }
-        if (!replaced)
-            env.push_back(x);
+    std::string asan;
+    for (char** e = environ; *e != nullptr; ++e) {
+        const std::string v = *e;
+        if (!fail.empty() && v.rfind("ASAN_OPTIONS=", 0) == 0)
+            asan = v.substr(13) + ":";
+        else if (fail.empty() || v.rfind("LD_PRELOAD=", 0) != 0)
+            env.push_back(v);
     }
+    if (!fail.empty())
+        env.insert(env.end(), {"HYGRA_TEST_FAIL=" + fail, std::string("LD_PRELOAD=") + HYGRA_FAILING_LIBRARY,
+                               "ASAN_OPTIONS=" + asan + "verify_asan_link_order=0"});
     return env;
 }
 
-process_result run(const std::vector<std::string>& args, const std::string& input,
-                   std::vector<std::string> env, const std::string& stdout_path = "",
-                   int stop_signal = 0, bool wait_for_output = false);
-
 }  // namespace
 
-process_result run_tool_writing_to(const std::string& path, const std::vector<std::string>& args,
-                                   const std::string& input)
+process_result run_tool(const std::vector<std::string>& args, const std::string& input, const run_options& how)
 {
-    return run(args, input, environment_with({}), path);
-}
-
-process_result run_tool(const std::vector<std::string>& args, const std::string& input)
-{
-    return run(args, input, environment_with({}));
-}
-
-process_result run_tool_failing(const std::string& fail, const std::vector<std::string>& args,
-                                const std::string& input)
-{
-    std::vector<std::string> extra{"HYGRA_TEST_FAIL=" + fail,
-                                   std::string("LD_PRELOAD=") + HYGRA_FAILING_LIBRARY};
-#ifdef __SANITIZE_ADDRESS__
-    // The sanitizer's run-time library wants to be loaded first; the stand-in
-    // comes before it here, which is harmless for this test.
-    const char* asan = std::getenv("ASAN_OPTIONS");
-    extra.push_back(std::string("ASAN_OPTIONS=") + (asan != nullptr ? std::string(asan) + ":" : "") +
-                    "verify_asan_link_order=0");
-#endif
-    return run(args, input, environment_with(extra));
-}
-
-process_result run_tool_stopped(int signal_number, bool wait_for_output,
-                                const std::vector<std::string>& args, const std::string& input)
-{
-    return run(args, input, environment_with({}), "", signal_number, wait_for_output);
-}
-
-namespace {
-
-process_result run(const std::vector<std::string>& args, const std::string& input,
-                   std::vector<std::string> env, const std::string& stdout_path, int stop_signal,
-                   bool wait_for_output)
-{
-    const std::string in_path = temporary_file(stop_signal == 0 ? input : "");
+    const bool piped = how.stop_signal != 0;
+    const std::string in_path = temporary_file(piped ? "" : input);
     int fds[2] = {-1, -1};
-    if (stop_signal != 0 && pipe(fds) != 0)
+    if (piped && pipe2(fds, O_CLOEXEC) != 0)  // the child keeps only the copy on its standard input
         ADD_FAILURE() << "no pipe";
-    const std::string out_path = stdout_path.empty() ? new_file() : stdout_path;
-    const std::string err_path = new_file();
+    const std::string out_path = how.stdout_path.empty() ? temporary_file("") : how.stdout_path;
+    const std::string err_path = temporary_file("");
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    if (stop_signal != 0) {
+    if (piped)
         posix_spawn_file_actions_adddup2(&actions, fds[0], 0);
-        posix_spawn_file_actions_addclose(&actions, fds[1]);
-    } else {
+    else
         posix_spawn_file_actions_addopen(&actions, 0, in_path.c_str(), O_RDONLY, 0);
-    }
     posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(), O_WRONLY | O_TRUNC, 0);
     posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_TRUNC, 0);
 
     std::vector<std::string> words{HYGRA_TOOL_PATH};
     words.insert(words.end(), args.begin(), args.end());
-    std::vector<char*> argv;
+    std::vector<std::string> env = environment(how.fail);
+    std::vector<char*> argv, envp;
     for (std::string& w : words)
         argv.push_back(w.data());
-    argv.push_back(nullptr);
-
-    std::vector<char*> envp;
     for (std::string& e : env)
         envp.push_back(e.data());
+    argv.push_back(nullptr);
     envp.push_back(nullptr);
 
     pid_t pid = 0;
-    const int spawned =
-        posix_spawn(&pid, HYGRA_TOOL_PATH, &actions, nullptr, argv.data(), envp.data());
+    const int spawned = posix_spawn(&pid, HYGRA_TOOL_PATH, &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     process_result result;
     if (spawned != 0) {
         ADD_FAILURE() << "cannot start " << HYGRA_TOOL_PATH;
     } else {
-        if (stop_signal != 0) {
+        if (piped) {
             EXPECT_EQ(write(fds[1], input.data(), input.size()), static_cast<ssize_t>(input.size()));
             // Wait (at most a minute) until the tool has read everything, and
             // has written, if asked; it then waits for more.
@@ -183,32 +127,26 @@ process_result run(const std::vector<std::string>& args, const std::string& inpu
                 int pending = 0;
                 struct stat out {};
                 ioctl(fds[0], FIONREAD, &pending);
-                if (pending == 0 && (!wait_for_output || (stat(out_path.c_str(), &out) == 0 && out.st_size > 0)))
+                if (pending == 0 && (!how.wait_for_output || (stat(out_path.c_str(), &out) == 0 && out.st_size > 0)))
                     break;
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
-            kill(pid, stop_signal);
+            kill(pid, how.stop_signal);
         }
         int wstatus = 0;
         waitpid(pid, &wstatus, 0);
         result.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
         result.signal = WIFSIGNALED(wstatus) ? WTERMSIG(wstatus) : 0;
-        if (stdout_path.empty())
+        if (how.stdout_path.empty())
             result.out = file_text(out_path);
         result.err = file_text(err_path);
     }
-    for (int fd : fds) {
-        if (fd >= 0)
-            close(fd);
-    }
-    for (const std::string& p : {in_path, err_path})
+    for (int fd : fds)
+        close(fd);  // nothing where the pipe was not made
+    for (const std::string& p : {in_path, err_path, how.stdout_path.empty() ? out_path : ""})
         std::remove(p.c_str());
-    if (stdout_path.empty())
-        std::remove(out_path.c_str());
     return result;
 }
-
-}  // namespace
 
 }  // namespace hygra::tool_test

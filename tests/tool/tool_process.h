@@ -15,26 +15,27 @@ struct process_result {
     std::string err;
 };
 
+// How a run differs from the plain one; all empty is the plain run.
+struct run_options {
+    // A stand-in preloaded in front of the library makes moistair_eval return a
+    // chosen result code: "CODE" for every call, "PROPERTY:CODE" for the calls
+    // of one property code.
+    std::string fail;
+    // Standard output opened on this path (such as /dev/full); `out` stays empty.
+    std::string stdout_path;
+    // Standard input a pipe that stays open: once the tool has taken all of the
+    // input (and, with `wait_for_output`, written something) it is sent this signal.
+    int stop_signal = 0;
+    bool wait_for_output = false;
+};
+inline run_options failing(const std::string& fail) { return {fail, "", 0, false}; }
+inline run_options writing_to(const std::string& path) { return {"", path, 0, false}; }
+inline run_options stopped(int signal, bool wait_for_output) { return {"", "", signal, wait_for_output}; }
+
 // Runs the tool with `args` (without the program name), `input` on its standard
 // input, and waits for it.
-process_result run_tool(const std::vector<std::string>& args, const std::string& input = "");
-
-// Runs the tool as run_tool does, with a stand-in preloaded in front of the
-// library that makes moistair_eval return a chosen result code: `fail` is
-// "CODE" for every call, or "PROPERTY:CODE" for the calls of one property code.
-process_result run_tool_failing(const std::string& fail, const std::vector<std::string>& args,
-                                const std::string& input = "");
-
-// Runs the tool as run_tool does with its standard output opened on `path`
-// (such as /dev/full); `out` of the result stays empty.
-process_result run_tool_writing_to(const std::string& path, const std::vector<std::string>& args,
-                                   const std::string& input = "");
-
-// Runs the tool as run_tool does with its standard input a pipe that stays
-// open: once the tool has taken all of `input` (and, with `wait_for_output`,
-// written something) it is sent `signal_number`.
-process_result run_tool_stopped(int signal_number, bool wait_for_output,
-                                const std::vector<std::string>& args, const std::string& input);
+process_result run_tool(const std::vector<std::string>& args, const std::string& input = "",
+                        const run_options& how = {});
 
 // A file in the test's temporary directory holding `text`; its path. And the
 // text of a file.

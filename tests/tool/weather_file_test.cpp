@@ -1,11 +1,12 @@
 // EnergyPlus weather files: a small file written here (eight header lines and
 // a few hours, some with the format's marks of missing values) through
 // hygra --epw and hygra --batch to the output.
-#include <algorithm>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include "csv_text.h"
 #include "library_reference.h"
@@ -14,24 +15,17 @@
 namespace hygra::tool_test {
 namespace {
 
-// One hour: dry bulb and dew point (degC), relative humidity (%), station
+// Hours of dry bulb and dew point (degC), relative humidity (%) and station
 // pressure (Pa), as the file writes them.
-struct hour {
-    const char* tdb;
-    const char* tdew;
-    const char* rh;
-    const char* p;
-};
-
-std::string weather_file(const std::vector<hour>& hours)
+std::string weather_file(const std::vector<std::vector<const char*>>& hours)
 {
     std::string text = epw_header();
     for (std::size_t h = 0; h < hours.size(); ++h)
-        text += epw_hour(7, static_cast<int>(h + 1), hours[h].tdb, hours[h].tdew, hours[h].rh, hours[h].p);
+        text += epw_hour(7, static_cast<int>(h + 1), hours[h][0], hours[h][1], hours[h][2], hours[h][3]);
     return text;
 }
 
-const std::vector<hour> hours{
+const std::vector<std::vector<const char*>> hours{
     {"20.0", "10.0", "52", "83400"},   // a whole hour
     {"99.9", "10.0", "52", "83400"},   // dry bulb missing
     {"21.0", "99.9", "999", "83400"},  // dew point and relative humidity missing
@@ -42,89 +36,67 @@ const std::vector<hour> hours{
 
 TEST(WeatherFile, EveryHourGivesARowAndMissingValuesGiveEmptyRowsWithTheReason)
 {
-    const std::string path = temporary_file(weather_file(hours));
-    const process_result r = run_tool({"--epw", path, "W", "HM", "RH"});
+    const process_result r = run_tool({"--epw", temporary_file(weather_file(hours)), "W", "HM", "RH"});
     EXPECT_EQ(r.status, 1);
     const csv_rows rows = read_csv(r.out);
     ASSERT_EQ(rows.size(), 1 + hours.size()) << r.out;
-    EXPECT_EQ(rows[0], (std::vector<std::string>{"year", "month", "day", "hour", "minute",
-                                                 "TDB [degC]", "TDEW [degC]", "RH [%]", "P [Pa]",
-                                                 "W [kg/kg]", "HM [kJ/kg]", "RH [-]", "note",
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"year", "month", "day", "hour", "minute", "TDB [degC]", "TDEW [degC]",
+                                                 "RH [%]", "P [Pa]", "W [kg/kg]", "HM [kJ/kg]", "RH [-]", "note",
                                                  "error"}));
-    // The state from dry bulb and dew point at the station pressure; the file's
-    // own RH kept beside the computed one.
-    auto expect_hour = [&](std::size_t i, double tdb, double tdew, double pa) {
-        SCOPED_TRACE(i);
-        const std::vector<std::string>& row = rows[i];
+    // Whole hours: the state from dry bulb and dew point at the station
+    // pressure, the file's own RH kept beside the computed one. Missing values:
+    // the column empty, no values, and the reason.
+    const struct { std::size_t row; double tdb, tdew, pa; std::size_t empty_column; std::string note, error; } expected[] = {
+        {1, 20.0, 10.0, 83400.0, 0, "", ""}, {2, 0, 0, 0, 5, "", "TDB is missing in the weather file (99.9)"},
+        {3, 0, 0, 0, 6, "RH is missing in the weather file (999)", "TDEW is missing in the weather file (99.9)"},
+        {4, 0, 0, 0, 8, "", "P is missing in the weather file (999999)"}, {5, -5.0, -8.0, 84000.0, 0, "", ""},
+        {6, 25.0, 12.0, 83000.0, 7, "RH is missing in the weather file (999)", ""},  // never the mark as a number
+    };
+    const int codes[] = {HYGRA_W, HYGRA_HM, HYGRA_RH};
+    for (const auto& e : expected) {
+        SCOPED_TRACE(e.row);
+        const std::vector<std::string>& row = rows[e.row];
         ASSERT_EQ(row.size(), rows[0].size());
-        EXPECT_EQ(row[3], std::to_string(i));
-        const double p = pa / 1e5;
-        EXPECT_EQ(std::stod(row[9]), library(HYGRA_TDRY_TDEW, HYGRA_W, HYGRA_SI, tdb, tdew, p).value);
-        EXPECT_EQ(std::stod(row[10]), library(HYGRA_TDRY_TDEW, HYGRA_HM, HYGRA_SI, tdb, tdew, p).value);
-        const double rh = std::stod(row[11]);
-        EXPECT_EQ(rh, library(HYGRA_TDRY_TDEW, HYGRA_RH, HYGRA_SI, tdb, tdew, p).value);
-        if (!row[7].empty()) {
-            EXPECT_NEAR(rh, std::stod(row[7]) / 100.0, 0.02);  // the file's own figure, rounded
+        EXPECT_EQ(row[3], std::to_string(e.row));
+        EXPECT_EQ(row[12], e.note);
+        EXPECT_EQ(row.back(), e.error);
+        if (e.empty_column != 0) {
+            EXPECT_EQ(row[e.empty_column], "");
         }
-        EXPECT_EQ(row.back(), "");
-    };
-    expect_hour(1, 20.0, 10.0, 83400.0);
-    expect_hour(5, -5.0, -8.0, 84000.0);
-    expect_hour(6, 25.0, 12.0, 83000.0);
-    EXPECT_EQ(rows[6][12], "RH is missing in the weather file (999)");
-    EXPECT_EQ(rows[6][7], "");  // never the mark as a number
-
-    const struct {
-        std::size_t row;
-        std::size_t empty_column;
-        std::string error;
-    } missing[] = {
-        {2, 5, "TDB is missing in the weather file (99.9)"},
-        {3, 6, "TDEW is missing in the weather file (99.9)"},
-        {4, 8, "P is missing in the weather file (999999)"},
-    };
-    for (const auto& m : missing) {
-        SCOPED_TRACE(m.error);
-        const std::vector<std::string>& row = rows[m.row];
-        ASSERT_EQ(row.size(), rows[0].size());
-        EXPECT_EQ(row[m.empty_column], "");
-        for (std::size_t k = 9; k < 12; ++k)
-            EXPECT_EQ(row[k], "");
-        EXPECT_EQ(row.back(), m.error);
+        for (std::size_t k = 0; k < 3; ++k) {
+            const int code = codes[k];
+            if (!e.error.empty())
+                EXPECT_EQ(row[9 + k], "");
+            else
+                EXPECT_EQ(std::stod(row[9 + k]), library(HYGRA_TDRY_TDEW, code, HYGRA_SI, e.tdb, e.tdew, e.pa / 1e5).value);
+        }
+        if (e.error.empty() && !row[7].empty()) {
+            EXPECT_NEAR(std::stod(row[11]), std::stod(row[7]) / 100.0, 0.02);  // the file's own figure, rounded
+        }
     }
-    EXPECT_NE(r.err.find("hygra: 3 of 6 rows failed; the error column says why:\n"), std::string::npos)
-        << r.err;
-    EXPECT_NE(r.err.find("1 row: TDB is missing in the weather file (99.9) (line 10)"),
-              std::string::npos)
-        << r.err;
+    EXPECT_NE(r.err.find("hygra: 3 of 6 rows failed; the error column says why:\n"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("1 row: TDB is missing in the weather file (99.9) (line 10)"), std::string::npos) << r.err;
 }
 
-TEST(WeatherFile, InputsChosenOnTheCommandLineAndTheLayoutKnownByBatch)
+TEST(WeatherFile, InputsChosenOnTheCommandLineJsonLinesAndFilesThatAreNoWeatherFile)
 {
-    const std::string text = weather_file({hours[0], hours[4]});
-    const process_result by_rh =
-        run_tool({"--batch", "-", "--inputs", "TDB,RH", "W", "--format", "json-lines"}, text);
-    ASSERT_EQ(by_rh.status, 0) << by_rh.err;
-    const std::size_t first_end = by_rh.out.find('\n');
-    ASSERT_NE(first_end, std::string::npos);
-    const std::string first = by_rh.out.substr(0, first_end);
+    // JSON lines, a row an object: the file's fields are strings as written,
+    // a missing value gives null values and the reason.
+    const process_result by_rh = run_tool({"--batch", "-", "--inputs", "TDB,RH", "W", "--format", "json-lines"},
+                                          weather_file({hours[0], hours[1]}));
+    EXPECT_EQ(by_rh.status, 1);
+    std::istringstream lines(by_rh.out);
+    std::vector<nlohmann::json> objects;
+    for (std::string line; std::getline(lines, line);)
+        objects.push_back(nlohmann::json::parse(line));
+    ASSERT_EQ(objects.size(), 2u);
+    EXPECT_EQ(objects[0]["TDB [degC]"], "20.0");
     // 52 % at 20 degC and 834 hPa.
-    const double w = library(HYGRA_TDRY_RH, HYGRA_W, HYGRA_SI, 20.0, 0.52, 0.834).value;
-    EXPECT_NE(first.find("\"TDB [degC]\":\"20.0\""), std::string::npos) << first;
-    EXPECT_NE(first.find("\"W [kg/kg]\":"), std::string::npos) << first;
-    EXPECT_NEAR(std::stod(first.substr(first.find("\"W [kg/kg]\":") + 12)), w, 1e-17);
-    EXPECT_EQ(std::count(by_rh.out.begin(), by_rh.out.end(), '\n'), 2);
-
-    // Inch-pound output: the file's columns stay in its units, the computed
-    // ones are in degF and psi.
-    const process_result ip = run_tool({"--ip", "--batch", "-", "TDB", "P"}, text);
-    ASSERT_EQ(ip.status, 0) << ip.err;
-    const csv_rows rows = read_csv(ip.out);
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0][9], "TDB [degF]");
-    EXPECT_EQ(rows[0][10], "P [psi]");
-    EXPECT_NEAR(std::stod(rows[1][9]), 68.0, 1e-9);
-    EXPECT_NEAR(std::stod(rows[1][10]), 83400.0 / 6894.757293168361, 1e-9);
+    EXPECT_NEAR(objects[0]["W [kg/kg]"].get<double>(),
+                library(HYGRA_TDRY_RH, HYGRA_W, HYGRA_SI, 20.0, 0.52, 0.834).value, 1e-17);
+    EXPECT_EQ(objects[0]["error"], "");
+    EXPECT_TRUE(objects[1]["W [kg/kg]"].is_null());
+    EXPECT_EQ(objects[1]["error"], "TDB is missing in the weather file (99.9)");
 
     // A record that ends before the station pressure.
     const std::string whole = epw_hour(7, 1, "20.0", "10.0", "52", "83400");
@@ -139,8 +111,7 @@ TEST(WeatherFile, InputsChosenOnTheCommandLineAndTheLayoutKnownByBatch)
                            "line does not begin with LOCATION\n");
     const process_result cut = run_tool({"--epw", "-"}, "LOCATION,x\nDESIGN CONDITIONS,0\n");
     EXPECT_EQ(cut.status, 2);
-    EXPECT_EQ(cut.err, "hygra: the weather file ends inside the eight header lines of a weather "
-                       "file\n");
+    EXPECT_EQ(cut.err, "hygra: the weather file ends inside the eight header lines of a weather file\n");
 }
 
 }  // namespace
