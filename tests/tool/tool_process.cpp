@@ -143,7 +143,8 @@ process_result run_tool(const std::vector<std::string>& args, const std::string&
         result.err = file_text(err_path);
     }
     for (int fd : fds)
-        close(fd);  // nothing where the pipe was not made
+        if (fd >= 0)  // -1 where no pipe was made
+            close(fd);
     for (const std::string& p : {in_path, err_path, how.stdout_path.empty() ? out_path : ""})
         std::remove(p.c_str());
     return result;
