@@ -8,7 +8,7 @@ The sample (seeded, so the same on every run) spreads dry bulb, relative
 humidity and pressure across the whole range of the model. For each state that
 exists it writes, on one line: the pressure (bar), dry bulb (degC) and humidity
 ratio of the state, its wet bulb and dew point as the getters give them, then
-for each of the nineteen input pairs, with the pair's inputs read from the
+for each of the thirty input pairs, with the pair's inputs read from the
 state: the result code, the dry bulb and the humidity ratio the pair gives back.
 tests/api/saved_answers_test.cpp reads the file and asks the library being
 tested the same questions, so that a change to a search that moves an answer
@@ -31,7 +31,8 @@ import sys
 TDB, TWB, TDEW, W, RH, VM, HM, SM = 0, 1, 2, 11, 13, 15, 19, 23
 PAIRS = [(TDB, TWB), (TDB, RH), (TDB, W), (TDB, HM), (TDB, SM), (TDB, VM), (TDB, TDEW),
          (W, TWB), (W, TDB), (W, RH), (W, HM), (W, SM), (W, VM), (RH, TWB), (RH, TDB),
-         (RH, W), (RH, HM), (RH, SM), (RH, VM)]
+         (RH, W), (RH, HM), (RH, SM), (RH, VM), (TDEW, TWB), (TDEW, RH), (TDEW, HM),
+         (TDEW, SM), (TDEW, VM), (TWB, HM), (TWB, SM), (TWB, VM), (HM, SM), (HM, VM), (SM, VM)]
 STATES = 1000
 SEED = 19
 PROPERTY_STATES = 250
@@ -96,7 +97,7 @@ def main():
         save_properties(ev)
         return
 
-    print("# p_bar tdb_C w twb_C tdew_C, then per pair 0..18: rc tdb_C w")
+    print("# p_bar tdb_C w twb_C tdew_C, then per pair 0..29: rc tdb_C w")
     written = 0
     for t, w, p in existing_states(ev, SEED):
         if written == STATES:
