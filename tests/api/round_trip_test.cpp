@@ -1,7 +1,8 @@
 // Every input pair reproduces the state it was read from in inch-pound units
-// (the saved answers hold them in SI), and saturated air around the triple
-// point, where saturation switches from ice to liquid, is its own wet bulb and
-// dew point and is found again by the pairs that meet it twice.
+// (the saved answers hold them in SI), and so do enthalpy and entropy in nearly
+// dry air with an enthalpy near zero; saturated air around the triple point,
+// where saturation switches from ice to liquid, is its own wet bulb and dew
+// point and is found again by the pairs that meet it twice.
 #include <cmath>
 #include <vector>
 
@@ -36,6 +37,12 @@ TEST(RoundTrip, EveryPairInInchPoundUnits)
                 }
             }
     EXPECT_GT(rebuilt, 460);
+    // Nearly dry air at -0.01 degC has an enthalpy of -6.5e-4 kJ/kg: there the
+    // state found from enthalpy and entropy is held to the absolute floor of
+    // the line's tolerance.
+    const double h = value(HYGRA_TDRY_RH, HYGRA_HM, HYGRA_SI, -0.01, 0.001, atm);
+    const double s = value(HYGRA_TDRY_RH, HYGRA_SM, HYGRA_SI, -0.01, 0.001, atm);
+    EXPECT_NEAR(value(HYGRA_H_S, HYGRA_TDB, HYGRA_SI, h, s, atm), -0.01, 2e-5);
 }
 
 TEST(RoundTrip, SaturatedAirAcrossTheTriplePoint)
