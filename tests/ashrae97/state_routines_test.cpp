@@ -82,26 +82,18 @@ TEST(StateRoutines, StatesAtTheEdgesAreFound)
     EXPECT_EQ(moist_air(st::tdry_rh, 293.15, 0.0, atm).xw(), 0.0);
     // A saturated state read back with rounding is still saturated.
     EXPECT_EQ(moist_air(st::tdry_rh, 293.15, 1.0 + 1e-12, atm).xw(), xws);
-    EXPECT_NEAR(moist_air(st::tdry_twet, 293.15, 293.15, atm).rh(), 1.0, 1e-7);
-    // A dew point above the dry bulb gives supersaturated air; -95 degC very dry air.
+    // A dew point above the dry bulb gives supersaturated air.
     EXPECT_GT(moist_air(st::tdry_tdew, 293.15, 298.15, atm).rh(), 1.0);
-    EXPECT_NEAR(moist_air(st::tdry_tdew, 293.15, 178.15, atm).tdew(), 178.15, 1e-6);
     // An enthalpy of exactly 0 is dry air at 0 degC, not a division by zero.
     EXPECT_NEAR(moist_air(st::tdry_h, 273.15, 0.0, atm).xw(), 0.0, 1e-8);
-    // Dry air with its wet bulb is searched normally from the wet bulb.
-    EXPECT_NEAR(moist_air(st::w_twet, 0.0, 279.0, atm).twet(), 279.0, 1e-6);
-    // rh = 0 is dry air at the temperature of the enthalpy; rh a little above 1.
-    EXPECT_NEAR(moist_air(st::rh_h, 0.0, 20.1206, atm).tdry(), 293.15, 1e-4);
+    // A relative humidity a little above 1 with an enthalpy.
     EXPECT_NEAR(moist_air(st::rh_h, 1.05, 50.0, atm).rh(), 1.05, 1e-12);
     // A relative humidity above 1 lies below the dew point.
     const moist_air super(st::w_rh, 0.01, 1.2, atm);
     EXPECT_NEAR(super.rh(), 1.2, 1e-8);
     EXPECT_LT(super.tdry(), moist_air(st::w_rh, 0.01, 1.0, atm).tdry());
-    // A wet bulb just above the lowest temperature; very dry hot air, whose wet
-    // bulb lies far below its dry bulb.
+    // A wet bulb just above the lowest temperature.
     EXPECT_NEAR(moist_air(st::rh_twet, 0.5, 173.2, atm).twet(), 173.2, 1e-6);
-    EXPECT_NEAR(moist_air(st::rh_twet, 0.001, moist_air(st::tdry_rh, 363.15, 0.001, atm).twet(), atm).tdry(),
-                363.15, 1e-6);
     // At 12 degC and 10 bar the wet-bulb balance also has a root far above
     // saturation (W near 0.93); at 25 degC and 8 bar and at -40 degC pure vapour
     // would condense, yet moist air of the volume exists: the real states.
