@@ -8,8 +8,9 @@ The sample (seeded, so the same on every run) spreads dry bulb, relative
 humidity and pressure across the whole range of the model. For each state that
 exists it writes, on one line: the pressure (bar), dry bulb (degC) and humidity
 ratio of the state, its wet bulb and dew point as the getters give them, then
-for each of the nineteen input pairs, with the pair's inputs read from the
-state: the result code, the dry bulb and the humidity ratio the pair gives back.
+for each of the thirty input pairs, with the pair's inputs read from the
+state: the result code, the dry bulb and the humidity ratio the pair gives back;
+then the same in inch-pound units (pressure and dry bulb converted and written).
 tests/api/saved_answers_test.cpp reads the file and asks the library being
 tested the same questions, so that a change to a search that moves an answer
 by more than the search's tolerance is caught.
@@ -31,7 +32,8 @@ import sys
 TDB, TWB, TDEW, W, RH, VM, HM, SM = 0, 1, 2, 11, 13, 15, 19, 23
 PAIRS = [(TDB, TWB), (TDB, RH), (TDB, W), (TDB, HM), (TDB, SM), (TDB, VM), (TDB, TDEW),
          (W, TWB), (W, TDB), (W, RH), (W, HM), (W, SM), (W, VM), (RH, TWB), (RH, TDB),
-         (RH, W), (RH, HM), (RH, SM), (RH, VM)]
+         (RH, W), (RH, HM), (RH, SM), (RH, VM), (TDEW, TWB), (TDEW, RH), (TDEW, HM),
+         (TDEW, SM), (TDEW, VM), (TWB, HM), (TWB, SM), (TWB, VM), (HM, SM), (HM, VM), (SM, VM)]
 STATES = 1000
 SEED = 19
 PROPERTY_STATES = 250
@@ -96,27 +98,31 @@ def main():
         save_properties(ev)
         return
 
-    print("# p_bar tdb_C w twb_C tdew_C, then per pair 0..18: rc tdb_C w")
+    print("# p_bar tdb_C w twb_C tdew_C, then per pair 0..29: rc tdb_C w;"
+          " then p_psi tdb_F twb_F tdew_F and per pair 0..29: rc tdb_F w")
     written = 0
     for t, w, p in existing_states(ev, SEED):
         if written == STATES:
             break
-        props = {TDB: t, W: w}
+        fields = ["%.17g" % x for x in (p, t, w)]
         ok = True
-        for code in (TWB, TDEW, RH, HM, SM, VM):
-            rc, props[code] = ev(2, code, t, w, p)
-            ok = ok and rc == 0
+        for units, a, pressure in ((0, t, p), (1, t * 1.8 + 32.0, p * PSI_PER_BAR)):
+            if units:
+                fields += ["%.17g" % pressure, "%.17g" % a]
+            props = {TDB: a, W: w}
+            for code in (TWB, TDEW, RH, HM, SM, VM):
+                rc, props[code] = ev(2, code, a, w, pressure, units)
+                ok = ok and rc == 0
+            fields += ["%.12g" % props[TWB], "%.12g" % props[TDEW]]
+            for type_, (first, second) in enumerate(PAIRS):
+                x, y = props[first], props[second]
+                rc, t2 = ev(type_, TDB, x, y, pressure, units)
+                _, w2 = ev(type_, W, x, y, pressure, units)
+                fields += [str(rc), "%.12g" % t2 if rc == 0 else "0", "%.12g" % w2 if rc == 0 else "0"]
         if not ok:
             continue
-        fields = ["%.17g" % x for x in (p, t, w)] + ["%.12g" % props[TWB], "%.12g" % props[TDEW]]
-        for type_, (first, second) in enumerate(PAIRS):
-            a, b = props[first], props[second]
-            rc, t2 = ev(type_, TDB, a, b, p)
-            _, w2 = ev(type_, W, a, b, p)
-            fields += [str(rc), "%.12g" % t2 if rc == 0 else "0", "%.12g" % w2 if rc == 0 else "0"]
         print(" ".join(fields))
         written += 1
-
 
 if __name__ == "__main__":
     main()

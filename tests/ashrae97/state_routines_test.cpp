@@ -1,8 +1,8 @@
 // Edge cases of the state routines: range checks and their order, the messages
 // of searches that cannot succeed, and states the searches must find. Then the
 // lines of states of one wet bulb, enthalpy or volume, and the pairs searched
-// along them: the ends of a line, values out of reach, pairs that fit two
-// states, and the wet bulb with enthalpy where it fixes nothing. Round trips
+// along them: no line at all, values out of reach, pairs that fit two states,
+// and the wet bulb with enthalpy where it fixes nothing. Round trips
 // through every input pair at ordinary states are the saved answers'.
 #include <cmath>
 #include <limits>
@@ -82,26 +82,18 @@ TEST(StateRoutines, StatesAtTheEdgesAreFound)
     EXPECT_EQ(moist_air(st::tdry_rh, 293.15, 0.0, atm).xw(), 0.0);
     // A saturated state read back with rounding is still saturated.
     EXPECT_EQ(moist_air(st::tdry_rh, 293.15, 1.0 + 1e-12, atm).xw(), xws);
-    EXPECT_NEAR(moist_air(st::tdry_twet, 293.15, 293.15, atm).rh(), 1.0, 1e-7);
-    // A dew point above the dry bulb gives supersaturated air; -95 degC very dry air.
+    // A dew point above the dry bulb gives supersaturated air.
     EXPECT_GT(moist_air(st::tdry_tdew, 293.15, 298.15, atm).rh(), 1.0);
-    EXPECT_NEAR(moist_air(st::tdry_tdew, 293.15, 178.15, atm).tdew(), 178.15, 1e-6);
     // An enthalpy of exactly 0 is dry air at 0 degC, not a division by zero.
     EXPECT_NEAR(moist_air(st::tdry_h, 273.15, 0.0, atm).xw(), 0.0, 1e-8);
-    // Dry air with its wet bulb is searched normally from the wet bulb.
-    EXPECT_NEAR(moist_air(st::w_twet, 0.0, 279.0, atm).twet(), 279.0, 1e-6);
-    // rh = 0 is dry air at the temperature of the enthalpy; rh a little above 1.
-    EXPECT_NEAR(moist_air(st::rh_h, 0.0, 20.1206, atm).tdry(), 293.15, 1e-4);
+    // A relative humidity a little above 1 with an enthalpy.
     EXPECT_NEAR(moist_air(st::rh_h, 1.05, 50.0, atm).rh(), 1.05, 1e-12);
     // A relative humidity above 1 lies below the dew point.
     const moist_air super(st::w_rh, 0.01, 1.2, atm);
     EXPECT_NEAR(super.rh(), 1.2, 1e-8);
     EXPECT_LT(super.tdry(), moist_air(st::w_rh, 0.01, 1.0, atm).tdry());
-    // A wet bulb just above the lowest temperature; very dry hot air, whose wet
-    // bulb lies far below its dry bulb.
+    // A wet bulb just above the lowest temperature.
     EXPECT_NEAR(moist_air(st::rh_twet, 0.5, 173.2, atm).twet(), 173.2, 1e-6);
-    EXPECT_NEAR(moist_air(st::rh_twet, 0.001, moist_air(st::tdry_rh, 363.15, 0.001, atm).twet(), atm).tdry(),
-                363.15, 1e-6);
     // At 12 degC and 10 bar the wet-bulb balance also has a root far above
     // saturation (W near 0.93); at 25 degC and 8 bar and at -40 degC pure vapour
     // would condense, yet moist air of the volume exists: the real states.
@@ -116,58 +108,6 @@ TEST(StateRoutines, StatesAtTheEdgesAreFound)
     }
 }
 
-TEST(StateRoutines, AwkwardInputsAlwaysReturn)
-{
-    // No input pair hangs or crashes, whatever it is given: every call returns
-    // one of the interface's result codes and writes only on success.
-    const double inf = std::numeric_limits<double>::infinity();
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double values[] = {0.0, -0.0, 1.0, -1.0, 0.5, 1e-300, -100.0, 372.0, 1e6, -1e308, 1e308, inf, -inf, nan};
-    for (int type = 0; type < HYGRA_STATE_TYPE_COUNT; ++type)
-        for (double a : values)
-            for (double b : values)
-                for (double p : {0.0, 1.01325, 50.0, nan}) {
-                    double v = -7.0;
-                    const int rc = moistair_eval(type, HYGRA_TDB, HYGRA_SI, &v, a, b, p);
-                    ASSERT_GE(rc, HYGRA_OK);
-                    ASSERT_LE(rc, HYGRA_OUT_OF_RANGE);
-                    ASSERT_TRUE(rc == HYGRA_OK || v == -7.0);
-                }
-}
-
-TEST(StateLine, EndsAreSaturatedAndDryAirOfTheLinesValue)
-{
-    // The enthalpy of air at 25 degC and 50 %: its line runs from saturated air
-    // near 18 degC to dry air near 50 degC, the water falling as the dry bulb rises.
-    const moist_air m(st::tdry_rh, 298.15, 0.5, atm);
-    const state_line line(line_kind::enthalpy, m.hm(), atm, "test");
-    EXPECT_TRUE(line.low_saturated() && line.high_dry());
-    EXPECT_NEAR(line.low().xw, saturation_mole_fraction(line.low().t, atm), 1e-15);
-    EXPECT_EQ(line.high().xw, 0.0);
-    EXPECT_NEAR(line.xw_at(m.tdry()), m.xw(), 1e-12);
-    EXPECT_NEAR(moistair(line.low().t, atm, line.low().xw).hm(), m.hm(), 1e-9);
-    double previous = line.low().xw;
-    for (double t = line.low().t + 1.0; t < line.high().t; t += 2.0) {
-        const double xw = line.xw_at(t);
-        EXPECT_LT(xw, previous);
-        EXPECT_NEAR(moistair(t, atm, xw).hm(), m.hm(), 1e-9) << t;
-        EXPECT_NEAR(line.residual(t, xw), 0.0, 1e-10);
-        previous = xw;
-    }
-    EXPECT_NEAR(moistair(line.high().t, atm, 0.0).hm(), m.hm(), 1e-9);
-    // A wet-bulb line starts at saturation at the wet bulb itself; the hottest
-    // states of a line of high enthalpy lie beyond the model's range.
-    const state_line wet(line_kind::wet_bulb, 288.15, atm, "test");
-    EXPECT_EQ(wet.low().t, 288.15);
-    EXPECT_EQ(wet.low().xw, saturation_mole_fraction(288.15, atm));
-    const state_line hot(line_kind::enthalpy, 700.0, atm, "test");
-    EXPECT_EQ(hot.high().t, 645.15);
-    EXPECT_FALSE(hot.high_dry());
-    // No state at all: colder than dry air at the lowest temperature; at no pressure.
-    EXPECT_THROW(state_line(line_kind::enthalpy, -200.0, atm, "none"), std::domain_error);
-    EXPECT_THROW(state_line(line_kind::volume, 0.8, 0.0, "none"), std::domain_error);
-}
-
 TEST(StateLine, ValuesBeyondALineOrMetTwiceAreRefused)
 {
     // Along the wet bulb of 20 degC the enthalpy runs only from 56.315 (dry
@@ -178,6 +118,9 @@ TEST(StateLine, ValuesBeyondALineOrMetTwiceAreRefused)
     EXPECT_NEAR(r.at_high, 56.315, 1e-3);
     EXPECT_TRUE(std::isnan(r.extreme));
     EXPECT_FALSE(reach_of_line_pair(st::tdry_w, 293.15, 0.01, atm, r));
+    // No line at all: colder than dry air at the lowest temperature; at no pressure.
+    EXPECT_THROW(state_line(line_kind::enthalpy, -200.0, atm, "none"), std::domain_error);
+    EXPECT_THROW(state_line(line_kind::volume, 0.8, 0.0, "none"), std::domain_error);
     // Over ice the entropy along a wet bulb rises from dry air to a largest
     // value and falls towards saturation: -10 degC at 5 % has a twin nearer
     // saturation. Near saturation around 0 degC at 10 bar the vapour's chemical
