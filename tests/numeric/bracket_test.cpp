@@ -33,6 +33,10 @@ TEST(Bracket, WidensTheEndWithTheSmallerMagnitudeUntilTheSignsDiffer)
         {"equal magnitudes move b", [](double x) { return x < 1.0 ? -1.0 : 1.0; }, 100, true, 0.5, 1.176, 4},
         // f(a) = 0 exactly: the product 0 is no sign change, and a moves.
         {"an end on the root", [](double x) { return x - 0.5; }, 100, true, 0.34, 0.6, 3},
+        // f(b) = 0 exactly: b moves past the root, to 0.76.
+        {"b on the root", [](double x) { return x - 0.6; }, 100, true, 0.5, 0.76, 3},
+        // Residuals whose product underflows to zero still change sign.
+        {"tiny residuals", [](double x) { return 1e-300 * (x - 0.55); }, 100, true, 0.5, 0.6, 2},
         // 0 tries test nothing, even across a sign change.
         {"no tries", [](double x) { return x - 0.55; }, 0, false, 0.5, 0.6, 2},
         // The signs are not tested after the last widening: b = 2.2576 is across the root.
