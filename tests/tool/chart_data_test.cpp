@@ -73,56 +73,53 @@ std::string scatter_file(bool labelled = false)
 
 TEST(ChartData, ScatterStatesLandWhereTheLibraryPutsThemUnlabelledByDefault)
 {
-    for (const bool coloured : {false, true}) {
-        for (const std::string pressure : {"", "ALT=1500"}) {
-            std::vector<std::string> args{"--scatter", temporary_file(scatter_file())};
-            if (!pressure.empty())
-                args.push_back(pressure);
-            if (coloured)
-                args.insert(args.end(), {"--colour-by", "hour"});
-            const process_result r = chart(args);
-            ASSERT_EQ(r.status, 0) << r.err;
-            EXPECT_EQ(r.err, "");
-            const chart_reading svg(r.out);
-            std::vector<given> states(std::begin(scatter_rows), std::end(scatter_rows));
-            for (given& g : states)
-                g.value = coloured ? g.value : NAN;
-            expect_marks(svg, states);
-            EXPECT_EQ(svg.select("//s:text[@class='point-label']").size(), 0u);
-            if (!coloured)
-                continue;
-            // Coloured along the scale from the first hour to the last, whose
-            // bar's pieces tile it, each reaching the next.
-            const std::vector<std::string> fill = svg.attributes("//s:circle[@class='scatter-point']", "fill");
-            EXPECT_NE(fill.front(), fill.back());
-            const std::vector<std::string> x = svg.attributes("//s:g[@class='legend']/s:rect", "x");
-            const std::vector<std::string> width = svg.attributes("//s:g[@class='legend']/s:rect", "width");
-            ASSERT_GT(x.size(), 5u);
-            for (std::size_t k = 1; k < x.size(); ++k) {
-                const double end = std::stod(x[k - 1]) + std::stod(width[k - 1]);
-                EXPECT_TRUE(end >= std::stod(x[k]) && end < std::stod(x[k]) + 1.0) << k;
-            }
+    const std::string file = temporary_file(scatter_file());
+    for (const std::vector<std::string>& extra : std::vector<std::vector<std::string>>{{}, {"ALT=1500"}, {"--colour-by", "hour"}}) {
+        std::vector<std::string> args{"--scatter", file};
+        args.insert(args.end(), extra.begin(), extra.end());
+        const bool coloured = extra.size() == 2;
+        const process_result r = chart(args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+        const chart_reading svg(r.out);
+        std::vector<given> states(std::begin(scatter_rows), std::end(scatter_rows));
+        for (given& g : states)
+            g.value = coloured ? g.value : NAN;
+        expect_marks(svg, states);
+        EXPECT_EQ(svg.select("//s:text[@class='point-label']").size(), 0u);
+        if (!coloured)
+            continue;
+        // Coloured along the scale from the first hour to the last, whose
+        // bar's pieces tile it, each reaching the next.
+        const std::vector<std::string> fill = svg.attributes("//s:circle[@class='scatter-point']", "fill");
+        EXPECT_NE(fill.front(), fill.back());
+        const std::vector<std::string> x = svg.attributes("//s:g[@class='legend']/s:rect", "x");
+        const std::vector<std::string> width = svg.attributes("//s:g[@class='legend']/s:rect", "width");
+        ASSERT_GT(x.size(), 5u);
+        for (std::size_t k = 1; k < x.size(); ++k) {
+            const double end = std::stod(x[k - 1]) + std::stod(width[k - 1]);
+            EXPECT_TRUE(end >= std::stod(x[k]) && end < std::stod(x[k]) + 1.0) << k;
         }
     }
     // The marks' size and colour as asked.
-    const process_result sized = chart({"--scatter", temporary_file(scatter_file()), "--marker-size", "6",
+    const process_result sized = chart({"--scatter", file, "--marker-size", "6",
                                         "--marker-colour", "red"});
     const chart_reading sized_svg(sized.out);
     EXPECT_EQ(sized_svg.attributes("//s:circle[@class='scatter-point']", "r").at(0), "3");
     EXPECT_EQ(sized_svg.attributes("//s:g[@class='scatter']", "fill").at(0), "red");
     // A given range leaves out the states outside it, and says how many.
     const process_result narrow =
-        chart({"--scatter", temporary_file(scatter_file()), "--tdb", "-6:30"});  // -6 on its end
+        chart({"--scatter", file, "--tdb", "-6:30"});  // -6 on its end
     ASSERT_EQ(narrow.status, 0) << narrow.err;
     EXPECT_EQ(narrow.err, "hygra: 1 of 8 scatter states lie outside the chart and are not drawn; "
                           "widen --tdb or --w to draw them\n");
     EXPECT_EQ(chart_reading(narrow.out).select("//s:circle[@class='scatter-point']").size(), 7u);
     // Labels only where the file has them.
     const chart_reading labelled(chart({"--scatter", temporary_file(scatter_file(true))}).out);
-    EXPECT_EQ(labelled.attributes("//s:text[@class='point-label']", "class").size(), 1u);
+    EXPECT_EQ(labelled.select("//s:text[@class='point-label']").size(), 1u);
     EXPECT_EQ(labelled.select("//s:text[@class='point-label']").at(0).content(), "peak");
     // The density cells hold every state once, with no marks.
-    const chart_reading density(chart({"--scatter", temporary_file(scatter_file()), "--density"}).out);
+    const chart_reading density(chart({"--scatter", file, "--density"}).out);
     int total = 0;
     for (const std::string& n : density.attributes("//s:rect[@class='cell']", "data-count"))
         total += std::stoi(n);
@@ -239,10 +236,7 @@ TEST(ChartData, HoursOfAWeatherFileAreDrawnAtTheChartsPressureAndMissingOnesCoun
     EXPECT_EQ(svg.attributes("//s:polygon[@class='zone']", "data-inside"), std::vector<std::string>{"2"});
     EXPECT_NE(r.err.find("states inside  share of 5\nsummer comfort, 0.5 clo              2   40.0 %\n"),
               std::string::npos) << r.err;
-    std::string legend;
-    for (const text_box& t : svg.texts())
-        legend += t.text + "\n";
-    EXPECT_NE(legend.find("summer comfort, 0.5 clo: 2 of 5 states (40 %)"), std::string::npos) << legend;
+    EXPECT_EQ(svg.select("//s:text[contains(., 'summer comfort, 0.5 clo: 2 of 5 states (40 %)')]").size(), 1u);
 
     // At the station's pressure the note is gone; from a pipe, coloured by
     // hour, the same hours are drawn.

@@ -143,21 +143,6 @@ plot_mapping chart_reading::mapping() const
             p.number("data-pressure"), p.text("data-units")};
 }
 
-std::vector<chart_curve> chart_reading::curves(const std::string& css_class) const
-{
-    static const char* const value_names[] = {"data-rh", "data-twb", "data-hm", "data-vm"};
-    std::vector<chart_curve> out;
-    for (const element& n : select("//s:polyline[@class='" + css_class + "']")) {
-        chart_curve c{0.0, n.points()};
-        for (const char* name : value_names) {
-            if (!n.text(name).empty())
-                c.value = n.number(name);
-        }
-        out.push_back(c);
-    }
-    return out;
-}
-
 std::vector<text_box> chart_reading::texts() const
 {
     std::vector<text_box> out;

@@ -53,7 +53,7 @@ struct element {
 
 // A polyline of the chart with its data- value.
 struct chart_curve {
-    double value;  // data-rh, data-twb, data-hm or data-vm
+    double value;
     std::vector<pixel> points;
 };
 
@@ -76,9 +76,7 @@ public:
     chart_reading(const chart_reading&) = delete;
     chart_reading& operator=(const chart_reading&) = delete;
 
-    bool parsed() const { return doc_ != nullptr; }
     plot_mapping mapping() const;
-    std::vector<chart_curve> curves(const std::string& css_class) const;
     std::vector<text_box> texts() const;
     // The elements that an XPath (prefix s: for SVG) selects; an attribute of
     // each of them.

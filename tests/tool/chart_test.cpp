@@ -9,7 +9,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <set>
 #include <memory>
+#include <numeric>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -26,10 +29,8 @@ using args_t = std::vector<std::string>;
 
 std::string describe(const args_t& args)
 {
-    std::string out = "hygra chart";
-    for (const std::string& a : args)
-        out += " " + a;
-    return out;
+    return std::accumulate(args.begin(), args.end(), std::string("hygra chart"),
+                           [](const std::string& out, const std::string& a) { return out + " " + a; });
 }
 
 // A chart drawn with `args` after "chart", its status checked; each chart is
@@ -57,13 +58,7 @@ double saturation_w(const plot_mapping& m, double tdb)
 }
 
 // A number as the chart writes it for people, with a true minus sign.
-double read_number(std::string text)
-{
-    const std::string minus = "\u2212";
-    if (text.compare(0, minus.size(), minus) == 0)
-        text = "-" + text.substr(minus.size());
-    return std::stod(text);
-}
+double read_number(const std::string& text) { return std::stod(std::regex_replace(text, std::regex("\u2212"), "-")); }
 
 // The charts the geometry is checked on: both unit systems, at sea level and
 // at other pressures, at the default ranges and at given ones.
@@ -80,19 +75,19 @@ const std::vector<args_t> charts{
 // another pair: at a wet bulb of 0 degC a bulb of water and one of ice give
 // two lines, and the state of dry bulb and humidity ratio reports the ice's.)
 const struct {
-    const char* css_class;
+    std::string css_class;
+    const char* value;  // the attribute that holds a line's value
     int with_dry_bulb;
-} line_families[] = {{"rh", HYGRA_TDRY_RH},
-                     {"wet-bulb", HYGRA_TDRY_TWET},
-                     {"enthalpy", HYGRA_TDRY_H},
-                     {"volume", HYGRA_TDRY_V}};
+} line_families[] = {{"rh", "data-rh", HYGRA_TDRY_RH},
+                     {"wet-bulb", "data-twb", HYGRA_TDRY_TWET},
+                     {"enthalpy", "data-hm", HYGRA_TDRY_H},
+                     {"volume", "data-vm", HYGRA_TDRY_V}};
 
 TEST(Chart, CurvesLieWhereTheLibraryPutsTheirStatesAndTheirLabelsNameThem)
 {
     for (const args_t& args : charts) {
         SCOPED_TRACE(describe(args));
         const chart_reading& chart = drawn(args);
-        ASSERT_TRUE(chart.parsed());
         const plot_mapping m = chart.mapping();
         // Pixels above the saturation curve (negative below it).
         const auto above_saturation = [&](pixel p) {
@@ -102,10 +97,10 @@ TEST(Chart, CurvesLieWhereTheLibraryPutsTheirStatesAndTheirLabelsNameThem)
         const auto at_edge = [](double a, double b) { return std::abs(a - b) < 0.01; };
         // The saturation curve runs across the plot: in from the left edge or
         // the bottom, out through the top or the right edge.
-        const std::vector<chart_curve> saturation = chart.curves("saturation");
+        const std::vector<element> saturation = chart.select("//s:polyline[@class='saturation']");
         ASSERT_EQ(saturation.size(), 1u);
-        EXPECT_EQ(saturation[0].value, 1.0);
-        const std::vector<pixel>& sat = saturation[0].points;
+        EXPECT_EQ(saturation[0].number("data-rh"), 1.0);
+        const std::vector<pixel> sat = saturation[0].points();
         ASSERT_GT(sat.size(), 50u);
         for (const pixel& p : sat)
             EXPECT_LT(std::abs(above_saturation(p)), 0.1) << "at x " << p.x;
@@ -114,13 +109,13 @@ TEST(Chart, CurvesLieWhereTheLibraryPutsTheirStatesAndTheirLabelsNameThem)
         const std::vector<text_box> texts = chart.texts();
         for (const auto& f : line_families) {
             SCOPED_TRACE(f.css_class);
-            const bool rh = std::string(f.css_class) == "rh";
-            const std::vector<chart_curve> lines = chart.curves(f.css_class);
+            const bool rh = f.css_class == "rh";
+            const std::vector<element> lines = chart.select("//s:polyline[@class='" + f.css_class + "']");
             ASSERT_GE(lines.size(), rh ? 9u : 4u);
             std::size_t from_saturation = 0;
             std::size_t labelled = 0;
             for (std::size_t i = 0; i < lines.size(); ++i) {
-                const chart_curve& line = lines[i];
+                const chart_curve line{lines[i].number(f.value), lines[i].points()};
                 ASSERT_GE(line.points.size(), 2u);
                 EXPECT_TRUE(!rh || std::abs(line.value - 0.1 * static_cast<double>(i + 1)) < 1e-12)
                     << "every ten per cent, in order: " << line.value;
@@ -171,8 +166,8 @@ TEST(Chart, CurvesLieWhereTheLibraryPutsTheirStatesAndTheirLabelsNameThem)
                     EXPECT_NEAR(read_number(label->text), line.value, 1e-9);
                 for (const pixel& c : label->corners)
                     EXPECT_TRUE(c.x >= m.x_left && c.x <= m.x_right && c.y >= m.y_top && c.y <= m.y_bottom);
-                for (const chart_curve& other : lines)
-                    EXPECT_FALSE(curve_meets_box(other.points, label->corners)) << other.value;
+                for (const element& other : lines)
+                    EXPECT_FALSE(curve_meets_box(other.points(), label->corners)) << other.number(f.value);
                 EXPECT_FALSE(curve_meets_box(sat, label->corners));
                 std::vector<pixel> reach = line.points;
                 const pixel a = reach[0];
@@ -238,7 +233,6 @@ TEST(Chart, MarkedStatesLandWhereTheirPairsSayJoinedChainByChain)
         args.insert(args.end(), {"--points", temporary_file(points_file(c.units, c.chains)), "--process"});
         SCOPED_TRACE(describe(args));
         const chart_reading& chart = drawn(args);
-        ASSERT_TRUE(chart.parsed());
         const plot_mapping m = chart.mapping();
         const std::vector<element> marks = chart.select("//s:circle[@class='point']");
         ASSERT_EQ(marks.size(), std::size(given_states));
@@ -274,14 +268,8 @@ TEST(Chart, MarkedStatesLandWhereTheirPairsSayJoinedChainByChain)
             EXPECT_LT(std::hypot(s.number("x1") - a.x, s.number("y1") - a.y), 6.0);
             EXPECT_LT(std::hypot(s.number("x2") - b.x, s.number("y2") - b.y), 6.0);
         }
-        std::string words;
-        std::size_t labelled = 0;
-        for (const text_box& t : chart.texts()) {
-            labelled += t.css_class == "point-label";
-            words += t.text + "\n";
-        }
-        EXPECT_EQ(labelled, marks.size());
-        EXPECT_EQ(words.find("process: room") != std::string::npos, c.chains);
+        EXPECT_EQ(chart.select("//s:text[@class='point-label']").size(), marks.size());
+        EXPECT_EQ(chart.select("//s:text[contains(., 'process: room')]").size(), c.chains ? 1u : 0u);
     }
     // Default ranges widen to hold the points; states on the ends of a given
     // range are on the chart.
@@ -300,26 +288,26 @@ TEST(Chart, RangesTitleAndUnitsFollowTheUnitSystemAndThePressure)
         const char* units;
         double pressure;
         double tdb_min, tdb_max, w_min, w_max, w_scale;
+        double minor[2];                 // the minor grid's steps of dry bulb and humidity ratio
         std::vector<std::string> words;  // in the title, axis titles and legend
     } cases[] = {
-        {{}, "SI", pressure_at(HYGRA_SI, 0.0), -10, 50, 0, 30, 1000,
+        {{}, "SI", pressure_at(HYGRA_SI, 0.0), -10, 50, 0, 30, 1000, {1, 0.5},
          {"1.01325 bar, sea level", "Dry-bulb temperature, \u00B0C", "Humidity ratio, g/kg",
           "enthalpy, kJ/kg", "specific volume, m\u00B3/kg", "wet-bulb temperature, \u00B0C"}},
-        {{"--ip"}, "IP", pressure_at(HYGRA_IP, 0.0), 10, 120, 0, 200, 7000,
+        {{"--ip"}, "IP", pressure_at(HYGRA_IP, 0.0), 10, 120, 0, 200, 7000, {1, 5},
          {"14.696 psi, sea level", "Dry-bulb temperature, \u00B0F", "Humidity ratio, grains/lb",
           "enthalpy, Btu/lb dry air (dry air at 32 \u00B0F = 0)", "specific volume, ft\u00B3/lb", "wet-bulb temperature, \u00B0F"}},
         // Air holds more water where the pressure is lower: 30 g/kg scaled by
         // 1.01325 / 0.8456 and rounded up to the grid.
-        {{"ALT=1500"}, "SI", pressure_at(HYGRA_SI, 1500.0), -10, 50, 0, 36, 1000,
+        {{"ALT=1500"}, "SI", pressure_at(HYGRA_SI, 1500.0), -10, 50, 0, 36, 1000, {1, 0.5},
          {"bar, standard atmosphere at 1500 m"}},
         {{"--ip", "ALT=5280", "--tdb", "30:100", "--w", "10:150"}, "IP",
-         pressure_at(HYGRA_IP, 5280.0), 30, 100, 10, 150, 7000, {"at 5280 ft"}},
-        {{"P=0.9", "--tdb", "-5.5:41"}, "SI", 0.9, -5.5, 41, 0, 34, 1000, {"at 0.9 bar"}},
+         pressure_at(HYGRA_IP, 5280.0), 30, 100, 10, 150, 7000, {1, 5}, {"at 5280 ft"}},
+        {{"P=0.9", "--tdb", "-5.5:41"}, "SI", 0.9, -5.5, 41, 0, 34, 1000, {0.5, 0.5}, {"at 0.9 bar"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(describe(c.args));
         const chart_reading& chart = drawn(c.args);
-        ASSERT_TRUE(chart.parsed());
         const plot_mapping m = chart.mapping();
         EXPECT_EQ(m.units, c.units);
         EXPECT_EQ(m.pressure, c.pressure);
@@ -350,6 +338,17 @@ TEST(Chart, RangesTitleAndUnitsFollowTheUnitSystemAndThePressure)
         }
         EXPECT_GE(bottom, 5);
         EXPECT_GE(right, 5);
+        // The minor grid evenly at its steps between the major lines.
+        std::vector<double> minor[2];  // the dry bulbs of its upright lines, the humidity ratios of the others
+        for (const element& l : chart.select("//s:g[@class='minor-grid']/s:line")) {
+            const chart_state s = m.state_at(l.at("x1", "y1"));
+            l.number("x1") == l.number("x2") ? minor[0].push_back(s.tdb) : minor[1].push_back(s.w * m.w_scale);
+        }
+        for (int k = 0; k < 2; ++k) {
+            ASSERT_GT(minor[k].size(), 5u);
+            for (std::size_t i = 1; i < minor[k].size(); ++i)
+                EXPECT_NEAR(minor[k][i] - minor[k][i - 1], c.minor[k], 0.01 * c.minor[k]) << k;
+        }
     }
 }
 
@@ -441,7 +440,7 @@ TEST(Chart, IsWellFormedAndARealRendererDrawsItsCurvesAndMarks)
         // The curve is drawn where its coordinates say: dark blue along the
         // saturation curve, black at the marks.
         const chart_reading chart(file_text(svg_path));
-        const std::vector<pixel> saturation = chart.curves("saturation").at(0).points;
+        const std::vector<pixel> saturation = chart.select("//s:polyline[@class='saturation']").at(0).points();
         for (std::size_t i = 5; i < saturation.size(); i += saturation.size() / 8) {
             EXPECT_TRUE(colour_near(img, saturation[i], [](const unsigned char* p) {
                 return p[2] > p[0] + 40 && p[0] < 120;
@@ -501,8 +500,7 @@ TEST(Chart, RefusesWhatItCannotDrawAndWritesNothing)
         {{"P=60"}, 1, {"hygra: P = 60 bar is outside the range of the formulation, 0 to 50 bar\n"}},
         {{"ALT=20000"}, 1, {"ALT = 20000 m is outside the range of the standard atmosphere"}},
         {{"P=0"}, 1, {"P = 0 bar: a chart needs a pressure above 0"}},
-        {{"--ip", "--tdb", "-300:100"}, 1,
-         {"TDB = -300 degF is outside the range of the formulation, -148 to 701.6 degF"}},
+        {{"--ip", "--tdb", "-300:100"}, 1, {"TDB = -300 degF is outside the range of the formulation, -148 to 701.6 degF"}},
         {{"--tdb", "30:10"}, 2, {"--tdb: the low end of '30:10' is not below the high end"}},
         {{"--w", "5"}, 2, {"--w: '5' is not a range LOW:HIGH"}},
         {{"--w", "-2:10"}, 2, {"--w: a humidity ratio cannot be negative"}},
@@ -512,35 +510,27 @@ TEST(Chart, RefusesWhatItCannotDrawAndWritesNothing)
         {{"--format", "gif"}, 2, {"--format: 'gif' is not svg, png or pdf"}},
         {{"--width", "50"}, 2, {"--width: 50 pixels is not a page size hygra draws"}},
         // Ranges too narrow or too wide are refused, not looped on.
-        {{"--w", "0:5e-324"}, 1,
-         {"hygra: --w 0:4.94066e-324 is too narrow to draw; give a range of at least 0.01 g/kg\n"}},
+        {{"--w", "0:5e-324"}, 1, {"hygra: --w 0:4.94066e-324 is too narrow to draw; give a range of at least 0.01 g/kg\n"}},
         {{"--tdb", "0:5e-324"}, 1, {"--tdb 0:4.94066e-324 is too narrow to draw"}},
         {{"--w", "0:1e300"}, 1, {"--w 0:1e+300 g/kg is too wide to draw; give a range up to 100000"}},
         {{"P=1e-308"}, 1, {"the humidity-ratio axis would run to"}},
         {{"--ip", "--tdb", "50:50.001"}, 1, {"--tdb 50:50.001 is too narrow to draw"}},
         // The points file: every row that gives no state, then nothing drawn.
-        {{"--points", two_bad_rows}, 1,
-         {"row 2: TDB = 400 degC is outside the range of the formulation, -100 to 372 degC\n",
+        {{"--points", two_bad_rows}, 1, {"row 2: TDB = 400 degC is outside the range of the formulation, -100 to 372 degC\n",
           "row 3: it gives 1 input (TDB); a state takes two, the others left empty\n",
           "row 4: it gives 3 inputs (TDB, RH, TWB); a state takes two",
           "row 5: RH: '0.3x' is not a number\n"}},
         {{"--points", file("W,TDEW\n0.008,10\n")}, 1, {"row 1: W and TDEW do not fix a state"}},
-        {{"--points", file("label,P,TDB,RH\na,1,20,0.5\n")}, 2,
-         {"names the pressure (P); its states are taken at the chart's pressure"}},
+        {{"--points", file("label,P,TDB,RH\na,1,20,0.5\n")}, 2, {"names the pressure (P); its states are taken at the chart's pressure"}},
         {{"--points", file("label,TDB\na,20\n")}, 2, {"must have a header naming two or more inputs"}},
         {{"--points", scatter, "--process"}, 2, {"--process needs two or more points to join"}},
-        {{"--points", file("process,TDB,RH\na,20,0.5\na,22,0.5\nb,25,0.4\n"), "--process"}, 2,
-         {"the process 'b' has one point"}},
+        {{"--points", file("process,TDB,RH\na,20,0.5\na,22,0.5\nb,25,0.4\n"), "--process"}, 2, {"the process 'b' has one point"}},
         {{"--points", "/nonexistent/points.csv"}, 2, {"cannot open '/nonexistent/points.csv' for reading"}},
-        {{"--tdb", "0:50", "--points", file("label,TDB,W\nkiln,62,0.041\n")}, 1,
-         {"hygra: the state 'kiln' (TDB = 62 degC, W = 41 g/kg) lies outside the chart; widen --tdb or --w"}},
+        {{"--tdb", "0:50", "--points", file("label,TDB,W\nkiln,62,0.041\n")}, 1, {"hygra: the state 'kiln' (TDB = 62 degC, W = 41 g/kg) lies outside the chart; widen --tdb or --w"}},
         // The scatter's marks, a weather file's columns and records, and zones.
-        {{"--scatter", scatter, "--marker-colour", "red\" onload=\"x"}, 2,
-         {"is not a colour; give #rrggbb, #rgb or a name"}},
-        {{"--scatter", file(epw_header() + hour), "--colour-by", "label"}, 2,
-         {"is a weather file, which has no column 'label' to colour by; give month, hour, day, TDB, TDEW, RH or P"}},
-        {{"--scatter", file(epw_header() + hour + epw_hour(4, 14, "26.0", "ten", "36", "101325"))}, 1,
-         {", line 10: TDEW [degC]: 'ten' is not a number\n"}},
+        {{"--scatter", scatter, "--marker-colour", "red\" onload=\"x"}, 2, {"is not a colour; give #rrggbb, #rgb or a name"}},
+        {{"--scatter", file(epw_header() + hour), "--colour-by", "label"}, 2, {"is a weather file, which has no column 'label' to colour by; give month, hour, day, TDB, TDEW, RH or P"}},
+        {{"--scatter", file(epw_header() + hour + epw_hour(4, 14, "26.0", "ten", "36", "101325"))}, 1, {", line 10: TDEW [degC]: 'ten' is not a number\n"}},
         {{"--zone", file("TDB,RH\n20,0.3\n26,1.4\n22,0.5\n")}, 1, {"corner 1 or the edge after it gives no state"}},
         {{"--zone", file("TDB,HM\n20,30\n")}, 2, {"must have a header naming TDB and one of RH, W or TDEW"}},
         {{"--zone", "autumn"}, 2, {"--zone: 'autumn' is neither summer, winter nor a file"}},
@@ -564,14 +554,10 @@ TEST(Chart, NoTwoTextsAreCloserThanFivePixels)
     const std::string ahu = std::string(HYGRA_SOURCE_DIR) + "/docs/ahu-summer.csv";
     const std::string year = std::string(HYGRA_SOURCE_DIR) + "/docs/year-hourly.csv";
     std::vector<args_t> documented = charts;
-    documented.insert(documented.end(), {
-        {"--ip", "ALT=4921"},
-        {"--tdb", "-40:10"},
-        {"--ip", "ALT=4921", "--tdb", "-40:50"},
-        {"--tdb", "0:40", "--w", "0:20", "--points", ahu, "--process"},
-        {"--scatter", year, "--colour-by", "month", "--zone", "summer", "--zone", "winter"},
-        {"--ip", "--scatter", year, "--density", "--zone", "summer"},
-    });
+    documented.insert(documented.end(), {{"--ip", "ALT=4921"}, {"--tdb", "-40:10"}, {"--ip", "ALT=4921", "--tdb", "-40:50"},
+                                         {"--tdb", "0:40", "--w", "0:20", "--points", ahu, "--process"},
+                                         {"--scatter", year, "--colour-by", "month", "--zone", "summer", "--zone", "winter"},
+                                         {"--ip", "--scatter", year, "--density", "--zone", "summer"}});
     // Marked states where the plain chart puts its relative-humidity labels:
     // the labels move off them.
     std::string states = "label,TDB,W\n";
@@ -587,13 +573,11 @@ TEST(Chart, NoTwoTextsAreCloserThanFivePixels)
         const process_result r = run_tool(args);  // zones count on standard error
         ASSERT_EQ(r.status, 0) << r.err;
         const chart_reading chart(r.out);
-        ASSERT_TRUE(chart.parsed());
         const std::vector<text_box> texts = chart.texts();
         // The curves' labels keep off the marked states too.
         const std::vector<element> marks = chart.select("//s:circle[@class='point']");
-        std::size_t labels = 0;
+        EXPECT_GT(chart.select("//s:text[@class='label']").size(), 30u);
         for (std::size_t i = 0; i < texts.size(); ++i) {
-            labels += texts[i].css_class == "label";
             for (const element& mark : marks) {
                 EXPECT_FALSE(texts[i].css_class == "label" && curve_meets_box({mark.at("cx", "cy")}, texts[i].corners))
                     << "'" << texts[i].text << "' covers a mark";
@@ -603,63 +587,32 @@ TEST(Chart, NoTwoTextsAreCloserThanFivePixels)
                     << "'" << texts[i].text << "' and '" << texts[j].text << "'";
             }
         }
-        EXPECT_GT(labels, 30u);
     }
 }
 
-TEST(Chart, TheHumidityRatioAxisFitsTheDryBulbRangeAndHasAMinorGrid)
+TEST(Chart, TheHumidityRatioAxisFitsTheDryBulbRangeAndTheLinesAreToldApart)
 {
-    const struct {
-        args_t args;
-        double tdb_high;
-    } fitted[] = {
-        {{"--tdb", "-40:10"}, 10.0},  // was 0 to 30 g/kg, three quarters empty
-        {{"--ip", "--tdb", "-20:40"}, 40.0},
-        {{"ALT=1500", "--tdb", "-30:15"}, 15.0},
-    };
-    for (const auto& c : fitted) {
-        SCOPED_TRACE(describe(c.args));
-        const plot_mapping m = drawn(c.args).mapping();
-        // Saturation at the top, with room above it.
-        const double ws = saturation_w(m, c.tdb_high) * m.w_scale;
+    // Saturation at the top, with room above it (at -40 to 10 degC, not the
+    // 0 to 30 g/kg of warmer charts, three quarters empty).
+    for (const args_t& args : {args_t{"--tdb", "-40:10"}, args_t{"--ip", "--tdb", "-20:40"},
+                               args_t{"ALT=1500", "--tdb", "-30:15"}}) {
+        SCOPED_TRACE(describe(args));
+        const plot_mapping m = drawn(args).mapping();
+        const double ws = saturation_w(m, m.tdb_max) * m.w_scale;
         EXPECT_GT(m.w_max, ws * 1.05);
         EXPECT_LT(m.w_max, ws * 1.35);
     }
-    // The minor grid at its steps between the major lines: 1 degC or degF,
-    // 0.5 g/kg or 5 grains/lb.
-    for (const args_t& args : {args_t{}, args_t{"--ip"}}) {
-        const chart_reading& chart = drawn(args);
-        const plot_mapping m = chart.mapping();
-        const double minor_w = args.empty() ? 0.5 : 5.0;
-        std::vector<double> xs, ys;
-        for (const element& l : chart.select("//s:g[@class='minor-grid']/s:line")) {
-            if (l.number("x1") == l.number("x2"))
-                xs.push_back(m.state_at(l.at("x1", "y1")).tdb);
-            else
-                ys.push_back(m.state_at(l.at("x1", "y1")).w * m.w_scale);
-        }
-        ASSERT_GT(xs.size(), 10u);
-        ASSERT_GT(ys.size(), 5u);
-        for (std::size_t i = 1; i < xs.size(); ++i)
-            EXPECT_NEAR(xs[i] - xs[i - 1], 1.0, 0.01);
-        for (std::size_t i = 1; i < ys.size(); ++i)
-            EXPECT_NEAR(ys[i] - ys[i - 1], minor_w, 0.01 * minor_w);
-    }
     // Wet-bulb, enthalpy and volume lines told apart by their dashes too, so
     // that a black-and-white print keeps them apart.
-    const chart_reading& plain = drawn({});
-    const auto dashes = [&](const std::string& family) {
-        return plain.attributes("//s:polyline[@class='" + family + "']", "stroke-dasharray").at(0);
-    };
-    EXPECT_NE(dashes("wet-bulb"), "");
-    EXPECT_EQ(dashes("enthalpy"), "");
-    EXPECT_NE(dashes("volume"), "");
-    EXPECT_NE(dashes("wet-bulb"), dashes("volume"));
+    std::set<std::string> dashes;
+    for (const std::string family : {"wet-bulb", "enthalpy", "volume"})
+        dashes.insert(drawn({}).attributes("//s:polyline[@class='" + family + "']", "stroke-dasharray").at(0));
+    EXPECT_EQ(dashes.size(), 3u);
     // The enthalpy values on their scale beyond the saturation curve, as on a
     // printed chart; the wet-bulb values between the two.
-    const plot_mapping m = plain.mapping();
+    const plot_mapping m = drawn({}).mapping();
     std::size_t enthalpy_outside = 0;
-    for (const text_box& t : plain.texts()) {
+    for (const text_box& t : drawn({}).texts()) {
         const chart_state s = m.state_at(t.centre());
         enthalpy_outside += t.family == "enthalpy" && s.w > saturation_w(m, s.tdb) && s.tdb > m.tdb_min;
     }
@@ -677,7 +630,6 @@ TEST(Chart, ControlCharactersAndInvalidUtf8InLabelsBecomeValidText)
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(run_program(HYGRA_XMLLINT, {"--noout", svg_path}), 0);
     const chart_reading chart(file_text(svg_path));
-    ASSERT_TRUE(chart.parsed());
     const std::string bad = "\uFFFD";
     EXPECT_EQ(chart.attributes("//s:circle[@class='point']", "data-label"),
               (std::vector<std::string>{"A" + bad + "B", "x" + bad + bad + "y", "caf\u00E9 \u20AC",
