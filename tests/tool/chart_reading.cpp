@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include "library_reference.h"
+
 namespace hygra::tool_test {
 
 namespace {
@@ -182,6 +184,26 @@ std::vector<std::string> chart_reading::attributes(const std::string& xpath, con
     for (const element& n : select(xpath))
         out.push_back(n.text(name));
     return out;
+}
+
+void expect_marks(const chart_reading& svg, const std::string& css_class, const std::vector<given>& states)
+{
+    const plot_mapping m = svg.mapping();
+    const std::vector<element> marks = svg.select("//s:circle[@class='" + css_class + "']");
+    ASSERT_EQ(marks.size(), states.size());
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        SCOPED_TRACE(i);
+        const given& g = states[i];
+        const library_answer tdb = library(g.type, HYGRA_TDB, units_of(m), g.first, g.second, m.pressure);
+        const library_answer w = library(g.type, HYGRA_W, units_of(m), g.first, g.second, m.pressure);
+        ASSERT_EQ(w.code, HYGRA_OK);
+        const chart_state s = m.state_at(marks[i].at("cx", "cy"));
+        EXPECT_LT(t_pixels(m, s.tdb - tdb.value), 0.01);
+        EXPECT_LT(w_pixels(m, s.w - w.value), 0.01);
+        EXPECT_NEAR(marks[i].number("data-tdb"), tdb.value, 1e-9);
+        EXPECT_NEAR(marks[i].number("data-w"), w.value, 1e-12);
+        EXPECT_TRUE(std::isnan(g.value) || marks[i].number("data-value") == g.value);
+    }
 }
 
 bool curve_meets_box(const std::vector<pixel>& curve, const std::array<pixel, 4>& b)

@@ -87,6 +87,18 @@ private:
     xmlDoc* doc_;
 };
 
+// A state by its pair and the value of the column its mark is coloured by
+// (NaN for none).
+struct given {
+    int type;
+    double first, second, value;
+};
+
+// The marks of a class ("point", "scatter-point") hold the states given, in
+// order, where the library puts them at the chart's pressure and in its unit
+// system.
+void expect_marks(const chart_reading& svg, const std::string& css_class, const std::vector<given>& states);
+
 // Whether a polyline has a point inside a box or on its edge; the distance
 // from a point to a polyline, and between two boxes (0 when they overlap).
 bool curve_meets_box(const std::vector<pixel>& curve, const std::array<pixel, 4>& b);
