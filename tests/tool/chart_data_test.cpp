@@ -61,14 +61,12 @@ TEST(ChartData, ScatterStatesLandWhereTheLibraryPutsThemUnlabelledByDefault)
         }
     }
     // The marks' size and colour as asked.
-    const process_result sized = chart({"--scatter", file, "--marker-size", "6",
-                                        "--marker-colour", "red"});
+    const process_result sized = chart({"--scatter", file, "--marker-size", "6", "--marker-colour", "red"});
     const chart_reading sized_svg(sized.out);
     EXPECT_EQ(sized_svg.attributes("//s:circle[@class='scatter-point']", "r").at(0), "3");
     EXPECT_EQ(sized_svg.attributes("//s:g[@class='scatter']", "fill").at(0), "red");
     // A given range leaves out the states outside it, and says how many.
-    const process_result narrow =
-        chart({"--scatter", file, "--tdb", "-6:30"});  // -6 on its end
+    const process_result narrow = chart({"--scatter", file, "--tdb", "-6:30"});  // -6 on its end
     ASSERT_EQ(narrow.status, 0) << narrow.err;
     EXPECT_EQ(narrow.err, "hygra: 1 of 8 scatter states lie outside the chart and are not drawn; "
                           "widen --tdb or --w to draw them\n");
@@ -137,10 +135,7 @@ TEST(ChartData, ZonesHaveTheirCornersAndEdgesFollowTheirInputPair)
 
 // Hours of a weather file in and out of the summer comfort zone, and two the
 // format marks missing: month, hour, dry bulb, dew point (degC), RH (%).
-struct weather_hour {
-    int month, hour;
-    const char *tdb, *tdew, *rh;
-};
+struct weather_hour { int month, hour; const char *tdb, *tdew, *rh; };
 const std::vector<weather_hour> hours{
     {1, 3, "-5.0", "-9.0", "70"},    // cold, outside
     {4, 14, "26.0", "10.0", "36"},   // inside
@@ -184,17 +179,14 @@ TEST(ChartData, HoursOfAWeatherFileAreDrawnAtTheChartsPressureAndMissingOnesCoun
     const chart_reading svg(r.out);
     EXPECT_EQ(svg.mapping().pressure, 1.01325);
     expect_marks(svg, "scatter-point", drawn_hours(false, true));
-    EXPECT_NE(r.err.find("'" + path + "': 2 of 7 hours lack a dry bulb, dew point or month and "
-                         "are not drawn; the first, line 11: TDB is missing in the weather file (99.9)\n"),
-              std::string::npos) << r.err;
-    EXPECT_NE(r.err.find("the station pressure averages 0.834 bar; the states are taken at the chart's 1.01325 bar"),
-              std::string::npos) << r.err;
+    expect_has(r.err, "'" + path + "': 2 of 7 hours lack a dry bulb, dew point or month and are not drawn; the first, "
+                      "line 11: TDB is missing in the weather file (99.9)\n");
+    expect_has(r.err, "the station pressure averages 0.834 bar; the states are taken at the chart's 1.01325 bar");
     // Two hours inside the summer comfort zone (23.6 and 26.8 degC at
     // W = 0.012, 28.3 and 25.1 at 0), as a count by hand finds: on standard
     // error, on the zone and in the legend.
     EXPECT_EQ(svg.attributes("//s:polygon[@class='zone']", "data-inside"), std::vector<std::string>{"2"});
-    EXPECT_NE(r.err.find("states inside  share of 5\nsummer comfort, 0.5 clo              2   40.0 %\n"),
-              std::string::npos) << r.err;
+    expect_has(r.err, "states inside  share of 5\nsummer comfort, 0.5 clo              2   40.0 %\n");
     EXPECT_EQ(svg.select("//s:text[contains(., 'summer comfort, 0.5 clo: 2 of 5 states (40 %)')]").size(), 1u);
 
     // At the station's pressure the note is gone; from a pipe, coloured by
@@ -202,7 +194,7 @@ TEST(ChartData, HoursOfAWeatherFileAreDrawnAtTheChartsPressureAndMissingOnesCoun
     const process_result piped = chart({"P=0.834", "--scatter", "-", "--colour-by", "hour"}, weather_file(hours));
     ASSERT_EQ(piped.status, 0) << piped.err;
     EXPECT_EQ(piped.err.find("station pressure"), std::string::npos) << piped.err;
-    EXPECT_NE(piped.err.find("the scatter input: 2 of 7 hours lack"), std::string::npos) << piped.err;
+    expect_has(piped.err, "the scatter input: 2 of 7 hours lack");
     const chart_reading piped_svg(piped.out);
     EXPECT_EQ(piped_svg.mapping().pressure, 0.834);
     expect_marks(piped_svg, "scatter-point", drawn_hours(false, false));
@@ -215,9 +207,7 @@ TEST(ChartData, HoursOfAWeatherFileAreDrawnAtTheChartsPressureAndMissingOnesCoun
     empty[0].tdew = "";
     const process_result gap = chart({"--scatter", temporary_file(weather_file(empty))});
     EXPECT_EQ(gap.status, 0) << gap.err;
-    EXPECT_NE(gap.err.find(": 3 of 7 hours lack a dry bulb or dew point and are not drawn; the "
-                           "first, line 9: a value it needs is empty\n"),
-              std::string::npos) << gap.err;
+    expect_has(gap.err, ": 3 of 7 hours lack a dry bulb or dew point and are not drawn; the first, line 9: a value it needs is empty\n");
     EXPECT_EQ(chart_reading(gap.out).select("//s:circle[@class='scatter-point']").size(), 4u);
 }
 

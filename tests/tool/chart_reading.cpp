@@ -133,12 +133,7 @@ std::vector<element> chart_reading::select(const std::string& xpath) const
 
 plot_mapping chart_reading::mapping() const
 {
-    const std::vector<element> plot = select("//s:g[@id='plot']");
-    if (plot.size() != 1) {
-        ADD_FAILURE() << "no single plot element";
-        return {};
-    }
-    const element& p = plot[0];
+    const element p = select("//s:g[@id='plot']").at(0);
     return {p.number("data-tdb-min"), p.number("data-tdb-max"), p.number("data-w-min"),
             p.number("data-w-max"),   p.number("data-w-scale"), p.number("data-x-left"),
             p.number("data-x-right"), p.number("data-y-bottom"), p.number("data-y-top"),

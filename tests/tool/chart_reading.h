@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "hygra.h"
 
 typedef struct _xmlDoc xmlDoc;
@@ -17,16 +19,10 @@ typedef struct _xmlNode xmlNode;
 
 namespace hygra::tool_test {
 
-struct pixel {
-    double x;
-    double y;
-};
+struct pixel { double x, y; };
 
 // A state read off the chart: dry bulb in degC or degF, humidity ratio in kg/kg.
-struct chart_state {
-    double tdb;
-    double w;
-};
+struct chart_state { double tdb, w; };
 
 // The mapping the plot element records in its data- attributes.
 struct plot_mapping {
@@ -52,10 +48,7 @@ struct element {
 };
 
 // A polyline of the chart with its data- value.
-struct chart_curve {
-    double value;
-    std::vector<pixel> points;
-};
+struct chart_curve { double value; std::vector<pixel> points; };
 
 // A text on the page: its content and the four corners of the box it takes,
 // 0.6 of the font size wide per character and from 0.8 of the font size above
@@ -89,10 +82,7 @@ private:
 
 // A state by its pair and the value of the column its mark is coloured by
 // (NaN for none).
-struct given {
-    int type;
-    double first, second, value;
-};
+struct given { int type; double first, second, value; };
 
 // The marks of a class ("point", "scatter-point") hold the states given, in
 // order, where the library puts them at the chart's pressure and in its unit
@@ -104,6 +94,12 @@ void expect_marks(const chart_reading& svg, const std::string& css_class, const 
 bool curve_meets_box(const std::vector<pixel>& curve, const std::array<pixel, 4>& b);
 double distance_to(const std::vector<pixel>& curve, pixel p);
 double box_distance(const std::array<pixel, 4>& a, const std::array<pixel, 4>& b);
+
+// Whether a text (a chart's standard error, its words) holds a part.
+inline void expect_has(const std::string& text, const std::string& part)
+{
+    EXPECT_NE(text.find(part), std::string::npos) << "missing: " << part << "\nin: " << text;
+}
 
 inline int units_of(const plot_mapping& m) { return m.units == "SI" ? HYGRA_SI : HYGRA_IP; }
 

@@ -9,10 +9,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
-#include <set>
 #include <memory>
-#include <numeric>
 #include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -26,12 +25,6 @@ namespace hygra::tool_test {
 namespace {
 
 using args_t = std::vector<std::string>;
-
-std::string describe(const args_t& args)
-{
-    return std::accumulate(args.begin(), args.end(), std::string("hygra chart"),
-                           [](const std::string& out, const std::string& a) { return out + " " + a; });
-}
 
 // A chart drawn with `args` after "chart", its status checked; each chart is
 // drawn once and read by every test that asks for it.
@@ -86,7 +79,7 @@ const struct {
 TEST(Chart, CurvesLieWhereTheLibraryPutsTheirStatesAndTheirLabelsNameThem)
 {
     for (const args_t& args : charts) {
-        SCOPED_TRACE(describe(args));
+        SCOPED_TRACE(testing::PrintToString(args));
         const chart_reading& chart = drawn(args);
         const plot_mapping m = chart.mapping();
         // Pixels above the saturation curve (negative below it).
@@ -218,24 +211,17 @@ std::string points_file(int units, bool chains = false)
 
 TEST(Chart, MarkedStatesLandWhereTheirPairsSayJoinedChainByChain)
 {
-    const struct {
-        int units;
-        args_t args;
-        bool chains;
-    } cases[] = {
-        {HYGRA_SI, {}, false},
-        {HYGRA_SI, {"ALT=1500"}, true},  // the states are taken at the chart's pressure
-        {HYGRA_IP, {"--ip"}, true},
-    };
-    for (const auto& c : cases) {
-        args_t args = c.args;
-        args.insert(args.end(), {"--points", temporary_file(points_file(c.units, c.chains)), "--process"});
-        SCOPED_TRACE(describe(args));
+    // At 1500 m the states are taken at the chart's pressure.
+    for (const auto& [base, chains] : std::vector<std::pair<args_t, bool>>{{{}, false}, {{"ALT=1500"}, true}, {{"--ip"}, true}}) {
+        const int units = base == args_t{"--ip"} ? HYGRA_IP : HYGRA_SI;
+        args_t args = base;
+        args.insert(args.end(), {"--points", temporary_file(points_file(units, chains)), "--process"});
+        SCOPED_TRACE(testing::PrintToString(args));
         const chart_reading& chart = drawn(args);
         std::vector<given> states;
         std::vector<std::string> labels;
         for (const given_state& g : given_states) {
-            const double* v = c.units == HYGRA_SI ? g.si : g.ip;
+            const double* v = units == HYGRA_SI ? g.si : g.ip;
             states.push_back({g.type, v[0], v[1], NAN});
             labels.push_back(g.label);
         }
@@ -246,16 +232,15 @@ TEST(Chart, MarkedStatesLandWhereTheirPairsSayJoinedChainByChain)
         // Without a process column one chain in the file's order; with one,
         // each chain in its own, from mark to mark with an arrow, and named
         // in the legend.
-        const std::vector<std::array<int, 2>> joined =
-            c.chains ? std::vector<std::array<int, 2>>{{1, 2}, {2, 3}, {4, 5}}
-                     : std::vector<std::array<int, 2>>{{1, 2}, {2, 3}, {3, 4}, {4, 5}};
+        using pairs = std::vector<std::array<int, 2>>;
+        const pairs joined = chains ? pairs{{1, 2}, {2, 3}, {4, 5}} : pairs{{1, 2}, {2, 3}, {3, 4}, {4, 5}};
         const std::vector<element> segments = chart.select("//s:line[@class='process']");
         ASSERT_EQ(segments.size(), joined.size());
         for (std::size_t i = 0; i < segments.size(); ++i) {
             const element& s = segments[i];
             EXPECT_EQ(s.number("data-from"), joined[i][0]);
             EXPECT_EQ(s.number("data-to"), joined[i][1]);
-            EXPECT_EQ(s.text("data-process"), !c.chains ? "" : i < 2 ? "cooling" : "room");
+            EXPECT_EQ(s.text("data-process"), !chains ? "" : i < 2 ? "cooling" : "room");
             EXPECT_NE(s.text("marker-end"), "");
             const pixel a = marks[joined[i][0] - 1].at("cx", "cy");
             const pixel b = marks[joined[i][1] - 1].at("cx", "cy");
@@ -263,7 +248,7 @@ TEST(Chart, MarkedStatesLandWhereTheirPairsSayJoinedChainByChain)
             EXPECT_LT(std::hypot(s.number("x2") - b.x, s.number("y2") - b.y), 6.0);
         }
         EXPECT_EQ(chart.select("//s:text[@class='point-label']").size(), marks.size());
-        EXPECT_EQ(chart.select("//s:text[contains(., 'process: room')]").size(), c.chains ? 1u : 0u);
+        EXPECT_EQ(chart.select("//s:text[contains(., 'process: room')]").size(), chains ? 1u : 0u);
     }
     // Default ranges widen to hold the points; states on the ends of a given
     // range are on the chart.
@@ -300,7 +285,7 @@ TEST(Chart, RangesTitleAndUnitsFollowTheUnitSystemAndThePressure)
         {{"P=0.9", "--tdb", "-5.5:41"}, "SI", 0.9, -5.5, 41, 0, 34, 1000, {0.5, 0.5}, {"at 0.9 bar"}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(describe(c.args));
+        SCOPED_TRACE(testing::PrintToString(c.args));
         const chart_reading& chart = drawn(c.args);
         const plot_mapping m = chart.mapping();
         EXPECT_EQ(m.units, c.units);
@@ -311,27 +296,23 @@ TEST(Chart, RangesTitleAndUnitsFollowTheUnitSystemAndThePressure)
         for (const element& e : chart.select("/s:svg/s:title | //s:text"))
             words += e.content() + "\n";
         for (const std::string& w : c.words)
-            EXPECT_NE(words.find(w), std::string::npos) << "missing: " << w;
+            expect_has(words, w);
         // The tick labels say the value at their place: dry bulb along the
         // bottom, humidity ratio up the right side.
-        int bottom = 0;
-        int right = 0;
+        int ticks[2] = {0, 0};  // along the bottom, up the right side
         for (const text_box& t : chart.texts()) {
-            if (t.css_class != "tick-label")
+            const bool right = t.centre().x > m.x_right;
+            const double v = t.css_class == "tick-label" ? read_number(t.text) : NAN;
+            if (std::isnan(v))
                 continue;
-            const pixel centre = t.centre();
-            const double v = read_number(t.text);
-            if (centre.x > m.x_right) {
-                ++right;
-                EXPECT_NEAR(centre.y, m.pixel_of({m.tdb_min, v / m.w_scale}).y, 2.0) << t.text;
-            } else {
-                ++bottom;
-                EXPECT_GT(centre.y, m.y_bottom);
-                EXPECT_NEAR(centre.x, m.pixel_of({v, 0.0}).x, 0.01) << t.text;
-            }
+            ++ticks[right];
+            EXPECT_TRUE(right || t.centre().y > m.y_bottom) << t.text;
+            if (right)
+                EXPECT_NEAR(t.centre().y, m.pixel_of({m.tdb_min, v / m.w_scale}).y, 2.0) << t.text;
+            else
+                EXPECT_NEAR(t.centre().x, m.pixel_of({v, 0.0}).x, 0.01) << t.text;
         }
-        EXPECT_GE(bottom, 5);
-        EXPECT_GE(right, 5);
+        EXPECT_GE(std::min(ticks[0], ticks[1]), 5);
         // The minor grid evenly at its steps between the major lines.
         std::vector<double> minor[2];  // the dry bulbs of its upright lines, the humidity ratios of the others
         for (const element& l : chart.select("//s:g[@class='minor-grid']/s:line")) {
@@ -529,12 +510,12 @@ TEST(Chart, RefusesWhatItCannotDrawAndWritesNothing)
     for (const auto& c : cases) {
         args_t args{"chart"};
         args.insert(args.end(), c.args.begin(), c.args.end());
-        SCOPED_TRACE(describe(c.args));
+        SCOPED_TRACE(testing::PrintToString(c.args));
         const process_result r = run_tool(args);
         EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(r.out, "");
         for (const std::string& m : c.messages)
-            EXPECT_NE(r.err.find(m), std::string::npos) << "missing: " << m << "\nin: " << r.err;
+            expect_has(r.err, m);
     }
 }
 
@@ -559,7 +540,7 @@ TEST(Chart, NoTwoTextsAreCloserThanFivePixels)
     }
     documented.push_back({"--points", temporary_file(states)});
     for (args_t args : documented) {
-        SCOPED_TRACE(describe(args));
+        SCOPED_TRACE(testing::PrintToString(args));
         args.insert(args.begin(), "chart");
         const process_result r = run_tool(args);  // zones count on standard error
         ASSERT_EQ(r.status, 0) << r.err;
@@ -587,7 +568,7 @@ TEST(Chart, TheHumidityRatioAxisFitsTheDryBulbRangeAndTheLinesAreToldApart)
     // 0 to 30 g/kg of warmer charts, three quarters empty).
     for (const args_t& args : {args_t{"--tdb", "-40:10"}, args_t{"--ip", "--tdb", "-20:40"},
                                args_t{"ALT=1500", "--tdb", "-30:15"}}) {
-        SCOPED_TRACE(describe(args));
+        SCOPED_TRACE(testing::PrintToString(args));
         const plot_mapping m = drawn(args).mapping();
         const double ws = saturation_w(m, m.tdb_max) * m.w_scale;
         EXPECT_GT(m.w_max, ws * 1.05);
