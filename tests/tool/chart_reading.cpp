@@ -104,20 +104,19 @@ std::string element::content() const
 
 chart_reading::chart_reading(const std::string& svg)
     : doc_(xmlReadMemory(svg.data(), static_cast<int>(svg.size()), "chart.svg", nullptr,
-                         XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING))
+                         XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING),
+           xmlFreeDoc)
 {
     if (doc_ == nullptr)
         ADD_FAILURE() << "the chart is not XML:\n" << svg.substr(0, 400);
 }
-
-chart_reading::~chart_reading() { xmlFreeDoc(doc_); }
 
 std::vector<element> chart_reading::select(const std::string& xpath) const
 {
     std::vector<element> out;
     if (doc_ == nullptr)
         return out;
-    xmlXPathContextPtr context = xmlXPathNewContext(doc_);
+    xmlXPathContextPtr context = xmlXPathNewContext(doc_.get());
     xmlXPathRegisterNs(context, reinterpret_cast<const xmlChar*>("s"),
                        reinterpret_cast<const xmlChar*>("http://www.w3.org/2000/svg"));
     xmlXPathObjectPtr found =

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -65,9 +66,6 @@ class chart_reading {
 public:
     // Parses the SVG; a document that is not XML fails the test that reads it.
     explicit chart_reading(const std::string& svg);
-    ~chart_reading();
-    chart_reading(const chart_reading&) = delete;
-    chart_reading& operator=(const chart_reading&) = delete;
 
     plot_mapping mapping() const;
     std::vector<text_box> texts() const;
@@ -77,7 +75,7 @@ public:
     std::vector<std::string> attributes(const std::string& xpath, const char* name) const;
 
 private:
-    xmlDoc* doc_;
+    std::unique_ptr<xmlDoc, void (*)(xmlDoc*)> doc_;
 };
 
 // A state by its pair and the value of the column its mark is coloured by
