@@ -18,14 +18,17 @@ namespace hygra::tool_test {
 
 namespace {
 
-std::string attribute(xmlNode* node, const char* name)
+// A string libxml2 hands over, freed; empty for none.
+std::string taken(xmlChar* value)
 {
-    xmlChar* value = xmlGetProp(node, reinterpret_cast<const xmlChar*>(name));
-    if (value == nullptr)
-        return {};
-    std::string out(reinterpret_cast<const char*>(value));
+    std::string out = value == nullptr ? "" : reinterpret_cast<const char*>(value);
     xmlFree(value);
     return out;
+}
+
+std::string attribute(xmlNode* node, const char* name)
+{
+    return taken(xmlGetProp(node, reinterpret_cast<const xmlChar*>(name)));
 }
 
 std::vector<pixel> points_of(const std::string& text)
@@ -94,13 +97,7 @@ double element::number(const char* name) const
 
 std::vector<pixel> element::points() const { return points_of(attribute(node, "points")); }
 
-std::string element::content() const
-{
-    xmlChar* value = xmlNodeGetContent(node);
-    std::string out(reinterpret_cast<const char*>(value));
-    xmlFree(value);
-    return out;
-}
+std::string element::content() const { return taken(xmlNodeGetContent(node)); }
 
 chart_reading::chart_reading(const std::string& svg)
     : doc_(xmlReadMemory(svg.data(), static_cast<int>(svg.size()), "chart.svg", nullptr,

@@ -341,8 +341,9 @@ struct image {
     const unsigned char* at(unsigned x, unsigned y) const { return &rgb[(y * width + x) * 3]; }
 };
 
-// A PNG file decoded with libpng, flattened onto white.
-image read_png(const std::string& path)
+// A PNG file decoded with libpng, flattened onto white, and held to be more
+// than a blank page of its size: a fair share drawn, in colour.
+image read_png(const std::string& path, unsigned width, unsigned height, std::size_t bluish_least)
 {
     image out;
     png_image png{};
@@ -354,26 +355,19 @@ image read_png(const std::string& path)
         if (png_image_finish_read(&png, &white, out.rgb.data(), 0, nullptr))
             out = {png.width, png.height, out.rgb};
     }
-    EXPECT_GT(out.width, 0u) << "not a PNG: " << path << ": " << png.message;
-    return out;
-}
-
-// Whether an image of this size is more than a blank page: a fair share
-// drawn, in colour.
-void expect_drawn(const image& img, unsigned width, unsigned height, std::size_t bluish_least)
-{
-    ASSERT_EQ(img.width, width);
-    ASSERT_EQ(img.height, height);
+    EXPECT_EQ(out.width, width) << "not a PNG of its size: " << path << ": " << png.message;
+    EXPECT_EQ(out.height, height);
     std::size_t drawn = 0;
     std::size_t bluish = 0;
-    for (std::size_t i = 0; i < img.rgb.size(); i += 3) {
-        const unsigned char* p = &img.rgb[i];
+    for (std::size_t i = 0; i < out.rgb.size(); i += 3) {
+        const unsigned char* p = &out.rgb[i];
         drawn += p[0] < 200 || p[1] < 200 || p[2] < 200;
         bluish += p[2] > p[0] + 40;
     }
     EXPECT_GT(drawn, width * height * 3 / 100);
     EXPECT_LT(drawn, width * height * 6 / 10);
     EXPECT_GT(bluish, bluish_least);
+    return out;
 }
 
 // Whether a pixel within one of `at` has the colour `is`.
@@ -416,8 +410,7 @@ TEST(Chart, IsWellFormedWhateverItsLabelsHoldAndARealRendererDrawsItsCurvesAndMa
         EXPECT_EQ(r.out, "");  // written to the file instead
         EXPECT_EQ(run_program(HYGRA_XMLLINT, {"--noout", svg_path}), 0);
         ASSERT_EQ(run_program(HYGRA_RSVG_CONVERT, {"--format=png", "-o", png_path, svg_path}), 0);
-        const image img = read_png(png_path);
-        expect_drawn(img, 1000, 720, 2000);
+        const image img = read_png(png_path, 1000, 720, 2000);
         // The curve is drawn where its coordinates say: dark blue along the
         // saturation curve, black at the marks.
         const chart_reading chart(file_text(svg_path));
@@ -447,10 +440,10 @@ TEST(Chart, PngAndPdfAreRenderedAtTheSizeAskedAndAreNotBlank)
                                          "--points", temporary_file(points_file(HYGRA_SI)), "--title", "AHU"});
     ASSERT_EQ(png.status, 0) << png.err;
     ASSERT_EQ(png.out.compare(0, 8, "\x89PNG\r\n\x1a\n"), 0);
-    expect_drawn(read_png(temporary_file(png.out)), 800, 600, 1000);
+    read_png(temporary_file(png.out), 800, 600, 1000);
     const std::string named = temporary_file("") + ".png";
     ASSERT_EQ(run_tool({"chart", "--ip", "-o", named}).status, 0);
-    expect_drawn(read_png(named), 1000, 720, 1000);
+    read_png(named, 1000, 720, 1000);
     std::remove(named.c_str());
 
     // PDF: a page of 1200 x 900 pixels is 900 x 675 points, which poppler draws
@@ -461,15 +454,14 @@ TEST(Chart, PngAndPdfAreRenderedAtTheSizeAskedAndAreNotBlank)
     EXPECT_EQ(file_text(pdf_path).compare(0, 5, "%PDF-"), 0);
     const std::string page_prefix = temporary_file("");
     ASSERT_EQ(run_program(HYGRA_PDFTOPPM, {"-png", "-r", "72", "-singlefile", pdf_path, page_prefix}), 0);
-    expect_drawn(read_png(page_prefix + ".png"), 900, 675, 1000);
+    read_png(page_prefix + ".png", 900, 675, 1000);
     std::remove((page_prefix + ".png").c_str());
 }
 
 TEST(Chart, RefusesWhatItCannotDrawAndWritesNothing)
 {
-    const auto file = [](const std::string& text) { return temporary_file(text); };
-    const std::string two_bad_rows = file("TDB,RH,TWB\n20,0.5,\n400,0.2,\n25,,\n22,0.4,15\n21,0.3x,\n");
-    const std::string scatter = file("TDB,RH\n20,0.5\n");
+    const std::string two_bad_rows = temporary_file("TDB,RH,TWB\n20,0.5,\n400,0.2,\n25,,\n22,0.4,15\n21,0.3x,\n");
+    const std::string scatter = temporary_file("TDB,RH\n20,0.5\n");
     const std::string hour = epw_hour(1, 3, "-5.0", "-9.0", "70", "101325");
     const struct {
         args_t args;
@@ -500,19 +492,19 @@ TEST(Chart, RefusesWhatItCannotDrawAndWritesNothing)
           "row 3: it gives 1 input (TDB); a state takes two, the others left empty\n",
           "row 4: it gives 3 inputs (TDB, RH, TWB); a state takes two",
           "row 5: RH: '0.3x' is not a number\n"}},
-        {{"--points", file("W,TDEW\n0.008,10\n")}, 1, {"row 1: W and TDEW do not fix a state"}},
-        {{"--points", file("label,P,TDB,RH\na,1,20,0.5\n")}, 2, {"names the pressure (P); its states are taken at the chart's pressure"}},
-        {{"--points", file("label,TDB\na,20\n")}, 2, {"must have a header naming two or more inputs"}},
+        {{"--points", temporary_file("W,TDEW\n0.008,10\n")}, 1, {"row 1: W and TDEW do not fix a state"}},
+        {{"--points", temporary_file("label,P,TDB,RH\na,1,20,0.5\n")}, 2, {"names the pressure (P); its states are taken at the chart's pressure"}},
+        {{"--points", temporary_file("label,TDB\na,20\n")}, 2, {"must have a header naming two or more inputs"}},
         {{"--points", scatter, "--process"}, 2, {"--process needs two or more points to join"}},
-        {{"--points", file("process,TDB,RH\na,20,0.5\na,22,0.5\nb,25,0.4\n"), "--process"}, 2, {"the process 'b' has one point"}},
+        {{"--points", temporary_file("process,TDB,RH\na,20,0.5\na,22,0.5\nb,25,0.4\n"), "--process"}, 2, {"the process 'b' has one point"}},
         {{"--points", "/nonexistent/points.csv"}, 2, {"cannot open '/nonexistent/points.csv' for reading"}},
-        {{"--tdb", "0:50", "--points", file("label,TDB,W\nkiln,62,0.041\n")}, 1, {"hygra: the state 'kiln' (TDB = 62 degC, W = 41 g/kg) lies outside the chart; widen --tdb or --w"}},
+        {{"--tdb", "0:50", "--points", temporary_file("label,TDB,W\nkiln,62,0.041\n")}, 1, {"hygra: the state 'kiln' (TDB = 62 degC, W = 41 g/kg) lies outside the chart; widen --tdb or --w"}},
         // The scatter's marks, a weather file's columns and records, and zones.
         {{"--scatter", scatter, "--marker-colour", "red\" onload=\"x"}, 2, {"is not a colour; give #rrggbb, #rgb or a name"}},
-        {{"--scatter", file(epw_header() + hour), "--colour-by", "label"}, 2, {"is a weather file, which has no column 'label' to colour by; give month, hour, day, TDB, TDEW, RH or P"}},
-        {{"--scatter", file(epw_header() + hour + epw_hour(4, 14, "26.0", "ten", "36", "101325"))}, 1, {", line 10: TDEW [degC]: 'ten' is not a number\n"}},
-        {{"--zone", file("TDB,RH\n20,0.3\n26,1.4\n22,0.5\n")}, 1, {"corner 1 or the edge after it gives no state"}},
-        {{"--zone", file("TDB,HM\n20,30\n")}, 2, {"must have a header naming TDB and one of RH, W or TDEW"}},
+        {{"--scatter", temporary_file(epw_header() + hour), "--colour-by", "label"}, 2, {"is a weather file, which has no column 'label' to colour by; give month, hour, day, TDB, TDEW, RH or P"}},
+        {{"--scatter", temporary_file(epw_header() + hour + epw_hour(4, 14, "26.0", "ten", "36", "101325"))}, 1, {", line 10: TDEW [degC]: 'ten' is not a number\n"}},
+        {{"--zone", temporary_file("TDB,RH\n20,0.3\n26,1.4\n22,0.5\n")}, 1, {"corner 1 or the edge after it gives no state"}},
+        {{"--zone", temporary_file("TDB,HM\n20,30\n")}, 2, {"must have a header naming TDB and one of RH, W or TDEW"}},
         {{"--zone", "autumn"}, 2, {"--zone: 'autumn' is neither summer, winter nor a file"}},
     };
     for (const auto& c : cases) {
