@@ -14,12 +14,6 @@
 namespace hygra::tool_test {
 namespace {
 
-process_result chart(std::vector<std::string> args, const std::string& input = "")
-{
-    args.insert(args.begin(), "chart");
-    return run_tool(args, input);
-}
-
 // A scatter file of states given by three pairs, with an hour column, and its states.
 const given scatter_rows[] = {
     {HYGRA_TDRY_TDEW, 2.5, -3.0, 0}, {HYGRA_TDRY_RH, 24.0, 0.45, 1}, {HYGRA_TDRY_W, 31.0, 0.0152, 2},
@@ -37,7 +31,7 @@ TEST(ChartData, ScatterStatesLandWhereTheLibraryPutsThemUnlabelledByDefault)
         std::vector<std::string> args{"--scatter", file};
         args.insert(args.end(), extra.begin(), extra.end());
         const bool coloured = extra.size() == 2;
-        const process_result r = chart(args);
+        const process_result r = run_chart(args);
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.err, "");
         const chart_reading svg(r.out);
@@ -61,22 +55,21 @@ TEST(ChartData, ScatterStatesLandWhereTheLibraryPutsThemUnlabelledByDefault)
         }
     }
     // The marks' size and colour as asked.
-    const process_result sized = chart({"--scatter", file, "--marker-size", "6", "--marker-colour", "red"});
-    const chart_reading sized_svg(sized.out);
-    EXPECT_EQ(sized_svg.attributes("//s:circle[@class='scatter-point']", "r").at(0), "3");
-    EXPECT_EQ(sized_svg.attributes("//s:g[@class='scatter']", "fill").at(0), "red");
+    const chart_reading sized(run_chart({"--scatter", file, "--marker-size", "6", "--marker-colour", "red"}).out);
+    EXPECT_EQ(sized.attributes("//s:circle[@class='scatter-point']", "r").at(0), "3");
+    EXPECT_EQ(sized.attributes("//s:g[@class='scatter']", "fill").at(0), "red");
     // A given range leaves out the states outside it, and says how many.
-    const process_result narrow = chart({"--scatter", file, "--tdb", "-6:30"});  // -6 on its end
+    const process_result narrow = run_chart({"--scatter", file, "--tdb", "-6:30"});  // -6 on its end
     ASSERT_EQ(narrow.status, 0) << narrow.err;
     EXPECT_EQ(narrow.err, "hygra: 1 of 8 scatter states lie outside the chart and are not drawn; "
                           "widen --tdb or --w to draw them\n");
     EXPECT_EQ(chart_reading(narrow.out).select("//s:circle[@class='scatter-point']").size(), 7u);
     // Labels only where the file has them.
-    const chart_reading labelled(chart({"--scatter", temporary_file("hour,TDB,RH,label\n0,20,0.5,\n1,22,0.4,peak\n")}).out);
+    const chart_reading labelled(run_chart({"--scatter", temporary_file("hour,TDB,RH,label\n0,20,0.5,\n1,22,0.4,peak\n")}).out);
     EXPECT_EQ(labelled.select("//s:text[@class='point-label']").size(), 1u);
     EXPECT_EQ(labelled.select("//s:text[@class='point-label']").at(0).content(), "peak");
     // The density cells hold every state once, with no marks.
-    const chart_reading density(chart({"--scatter", file, "--density"}).out);
+    const chart_reading density(run_chart({"--scatter", file, "--density"}).out);
     int total = 0;
     for (const std::string& n : density.attributes("//s:rect[@class='cell']", "data-count"))
         total += std::stoi(n);
@@ -96,7 +89,7 @@ TEST(ChartData, ZonesHaveTheirCornersAndEdgesFollowTheirInputPair)
     const std::string office = temporary_file("zone,TDB,RH\noffice,20,0.3\noffice,26,0.3\noffice,26,0.6\noffice,20,0.6\n");
     const std::string dew = temporary_file("TDB,TDEW\n10,5\n30,5\n30,15\n10,8\n");
     // One zone a --zone: a pressure after it is still the pressure.
-    const process_result r = chart({"--zone", "summer", "P=0.9", "--zone", "winter", "--zone", office, "--zone", dew});
+    const process_result r = run_chart({"--zone", "summer", "P=0.9", "--zone", "winter", "--zone", office, "--zone", dew});
     ASSERT_EQ(r.status, 0) << r.err;
     const chart_reading svg(r.out);
     const plot_mapping m = svg.mapping();
@@ -126,11 +119,10 @@ TEST(ChartData, ZonesHaveTheirCornersAndEdgesFollowTheirInputPair)
         on_dew += w_pixels(m, m.state_at(p).w - w5.value) < 0.02;
     EXPECT_GE(on_dew, 20);
     // In inch-pound units the same corners, in degF.
-    const chart_reading ip(chart({"--ip", "--zone", "winter"}).out);
-    for (const chart_state& corner : corners[1]) {
-        const pixel p = ip.mapping().pixel_of({corner.tdb * 1.8 + 32.0, corner.w});
-        EXPECT_LT(distance_to(ip.select("//s:polygon[@class='zone']").at(0).points(), p), 0.02) << corner.tdb;
-    }
+    const chart_reading ip(run_chart({"--ip", "--zone", "winter"}).out);
+    for (const chart_state& corner : corners[1])
+        EXPECT_LT(distance_to(ip.select("//s:polygon[@class='zone']").at(0).points(),
+                              ip.mapping().pixel_of({corner.tdb * 1.8 + 32.0, corner.w})), 0.02) << corner.tdb;
 }
 
 // Hours of a weather file in and out of the summer comfort zone, and two the
@@ -174,7 +166,7 @@ TEST(ChartData, HoursOfAWeatherFileAreDrawnAtTheChartsPressureAndMissingOnesCoun
     const std::string path = temporary_file(weather_file(hours));
     // At sea level: the station pressure is not used, and standard error
     // says so, with the hours left out.
-    const process_result r = chart({"--scatter", path, "--colour-by", "month", "--zone", "summer"});
+    const process_result r = run_chart({"--scatter", path, "--colour-by", "month", "--zone", "summer"});
     ASSERT_EQ(r.status, 0) << r.err;
     const chart_reading svg(r.out);
     EXPECT_EQ(svg.mapping().pressure, 1.01325);
@@ -191,7 +183,7 @@ TEST(ChartData, HoursOfAWeatherFileAreDrawnAtTheChartsPressureAndMissingOnesCoun
 
     // At the station's pressure the note is gone; from a pipe, coloured by
     // hour, the same hours are drawn.
-    const process_result piped = chart({"P=0.834", "--scatter", "-", "--colour-by", "hour"}, weather_file(hours));
+    const process_result piped = run_chart({"P=0.834", "--scatter", "-", "--colour-by", "hour"}, weather_file(hours));
     ASSERT_EQ(piped.status, 0) << piped.err;
     EXPECT_EQ(piped.err.find("station pressure"), std::string::npos) << piped.err;
     expect_has(piped.err, "the scatter input: 2 of 7 hours lack");
@@ -199,13 +191,13 @@ TEST(ChartData, HoursOfAWeatherFileAreDrawnAtTheChartsPressureAndMissingOnesCoun
     EXPECT_EQ(piped_svg.mapping().pressure, 0.834);
     expect_marks(piped_svg, "scatter-point", drawn_hours(false, false));
     // Inch-pound: the file's degC become degF.
-    expect_marks(chart_reading(chart({"--ip", "--scatter", path, "--colour-by", "month"}).out), "scatter-point",
+    expect_marks(chart_reading(run_chart({"--ip", "--scatter", path, "--colour-by", "month"}).out), "scatter-point",
                  drawn_hours(true, true));
 
     // An empty dew point is not a fault of the file: the hour is left out.
     std::vector<weather_hour> empty = hours;
     empty[0].tdew = "";
-    const process_result gap = chart({"--scatter", temporary_file(weather_file(empty))});
+    const process_result gap = run_chart({"--scatter", temporary_file(weather_file(empty))});
     EXPECT_EQ(gap.status, 0) << gap.err;
     expect_has(gap.err, ": 3 of 7 hours lack a dry bulb or dew point and are not drawn; the first, line 9: a value it needs is empty\n");
     EXPECT_EQ(chart_reading(gap.out).select("//s:circle[@class='scatter-point']").size(), 4u);

@@ -88,11 +88,8 @@ std::string element::text(const char* name) const { return attribute(node, name)
 double element::number(const char* name) const
 {
     const std::string value = attribute(node, name);
-    if (value.empty()) {
-        ADD_FAILURE() << "attribute " << name << " is missing";
-        return 0.0;
-    }
-    return std::stod(value);
+    EXPECT_NE(value, "") << "attribute " << name << " is missing";
+    return value.empty() ? 0.0 : std::stod(value);
 }
 
 std::vector<pixel> element::points() const { return points_of(attribute(node, "points")); }
@@ -104,8 +101,7 @@ chart_reading::chart_reading(const std::string& svg)
                          XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING),
            xmlFreeDoc)
 {
-    if (doc_ == nullptr)
-        ADD_FAILURE() << "the chart is not XML:\n" << svg.substr(0, 400);
+    EXPECT_TRUE(doc_) << "the chart is not XML:\n" << svg.substr(0, 400);
 }
 
 std::vector<element> chart_reading::select(const std::string& xpath) const
@@ -149,8 +145,7 @@ std::vector<text_box> chart_reading::texts() const
         const double width = 0.6 * t.font_size * static_cast<double>(characters);
         const std::string anchor = n.text("text-anchor");
         const double left = anchor == "middle" ? x - width / 2 : anchor == "end" ? x - width : x;
-        const double top = y - 0.8 * t.font_size;
-        const double bottom = y + 0.2 * t.font_size;
+        const double top = y - 0.8 * t.font_size, bottom = y + 0.2 * t.font_size;
         t.corners = {{{left, top}, {left + width, top}, {left + width, bottom}, {left, bottom}}};
         std::smatch m;
         const std::string transform = n.text("transform");
@@ -202,9 +197,7 @@ bool curve_meets_box(const std::vector<pixel>& curve, const std::array<pixel, 4>
     for (std::size_t i = 0; i < curve.size(); ++i) {
         if (point_in_box(curve[i], b))
             return true;
-        if (i == 0)
-            continue;
-        for (int k = 0; k < 4; ++k) {
+        for (int k = 0; i > 0 && k < 4; ++k) {
             if (segments_cross(curve[i - 1], curve[i], b[k], b[(k + 1) % 4]))
                 return true;
         }
@@ -231,11 +224,8 @@ double distance_to(const std::vector<pixel>& curve, pixel p)
     for (std::size_t i = 0; i < curve.size(); ++i) {
         const pixel a = curve[i];
         const pixel b = i + 1 < curve.size() ? curve[i + 1] : a;
-        const double dx = b.x - a.x;
-        const double dy = b.y - a.y;
-        const double len2 = dx * dx + dy * dy;
-        const double t =
-            len2 > 0.0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / len2, 0.0, 1.0) : 0.0;
+        const double dx = b.x - a.x, dy = b.y - a.y, len2 = dx * dx + dy * dy;
+        const double t = len2 > 0.0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / len2, 0.0, 1.0) : 0.0;
         best = std::min(best, std::hypot(a.x + t * dx - p.x, a.y + t * dy - p.y));
     }
     return best;

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "hygra.h"
+#include "tool_process.h"
 
 typedef struct _xmlDoc xmlDoc;
 typedef struct _xmlNode xmlNode;
@@ -93,6 +94,13 @@ bool curve_meets_box(const std::vector<pixel>& curve, const std::array<pixel, 4>
 double distance_to(const std::vector<pixel>& curve, pixel p);
 double box_distance(const std::array<pixel, 4>& a, const std::array<pixel, 4>& b);
 
+// hygra chart run with `args` after "chart" and `input` on standard input.
+inline process_result run_chart(std::vector<std::string> args, const std::string& input = "")
+{
+    args.insert(args.begin(), "chart");
+    return run_tool(args, input);
+}
+
 // Whether a text (a chart's standard error, its words) holds a part.
 inline void expect_has(const std::string& text, const std::string& part)
 {
@@ -102,14 +110,8 @@ inline void expect_has(const std::string& text, const std::string& part)
 inline int units_of(const plot_mapping& m) { return m.units == "SI" ? HYGRA_SI : HYGRA_IP; }
 
 // Pixels that a difference of humidity ratio (kg/kg) or of dry bulb makes.
-inline double w_pixels(const plot_mapping& m, double dw)
-{
-    return std::abs(dw) * m.w_scale / (m.w_max - m.w_min) * (m.y_bottom - m.y_top);
-}
-inline double t_pixels(const plot_mapping& m, double dt)
-{
-    return std::abs(dt) / (m.tdb_max - m.tdb_min) * (m.x_right - m.x_left);
-}
+inline double w_pixels(const plot_mapping& m, double dw) { return std::abs(dw) * m.w_scale / (m.w_max - m.w_min) * (m.y_bottom - m.y_top); }
+inline double t_pixels(const plot_mapping& m, double dt) { return std::abs(dt) / (m.tdb_max - m.tdb_min) * (m.x_right - m.x_left); }
 
 }  // namespace hygra::tool_test
 

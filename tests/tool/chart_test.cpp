@@ -33,9 +33,7 @@ const chart_reading& drawn(const args_t& args)
     static std::map<args_t, std::unique_ptr<chart_reading>> charts;
     std::unique_ptr<chart_reading>& chart = charts[args];
     if (!chart) {
-        args_t all{"chart"};
-        all.insert(all.end(), args.begin(), args.end());
-        const process_result r = run_tool(all);
+        const process_result r = run_chart(args);
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.err, "");
         chart = std::make_unique<chart_reading>(r.out);
@@ -235,8 +233,7 @@ TEST(Chart, MarkedStatesLandWhereTheirPairsSayJoinedChainByChain)
         ASSERT_EQ(segments.size(), joined.size());
         for (std::size_t i = 0; i < segments.size(); ++i) {
             const element& s = segments[i];
-            EXPECT_EQ(s.number("data-from"), joined[i][0]);
-            EXPECT_EQ(s.number("data-to"), joined[i][1]);
+            EXPECT_TRUE(s.number("data-from") == joined[i][0] && s.number("data-to") == joined[i][1]) << i;
             EXPECT_EQ(s.text("data-process"), !chains ? "" : i < 2 ? "cooling" : "room");
             EXPECT_NE(s.text("marker-end"), "");
             const pixel a = marks[joined[i][0] - 1].at("cx", "cy");
@@ -251,9 +248,7 @@ TEST(Chart, MarkedStatesLandWhereTheirPairsSayJoinedChainByChain)
     // range are on the chart.
     const std::string hot = temporary_file("label,TDB,W\nkiln,62,0.041\ncold,-18,0.0005\n");
     const plot_mapping m = drawn({"--points", hot}).mapping();
-    EXPECT_LE(m.tdb_min, -18.0);
-    EXPECT_GE(m.tdb_max, 62.0);
-    EXPECT_GE(m.w_max, 41.0);
+    EXPECT_TRUE(m.tdb_min <= -18.0 && m.tdb_max >= 62.0 && m.w_max >= 41.0);
     EXPECT_EQ(drawn({"--tdb", "-18:62", "--points", hot}).select("//s:circle[@class='point']").size(), 2u);
 }
 
@@ -286,9 +281,8 @@ TEST(Chart, RangesTitleAndUnitsFollowTheUnitSystemAndThePressure)
         const chart_reading& chart = drawn(c.args);
         const plot_mapping m = chart.mapping();
         EXPECT_EQ(m.units, c.units);
-        EXPECT_EQ(m.pressure, c.pressure);
-        EXPECT_EQ(std::vector<double>({m.tdb_min, m.tdb_max, m.w_min, m.w_max, m.w_scale}),
-                  std::vector<double>({c.tdb_min, c.tdb_max, c.w_min, c.w_max, c.w_scale}));
+        EXPECT_EQ(std::vector<double>({m.pressure, m.tdb_min, m.tdb_max, m.w_min, m.w_max, m.w_scale}),
+                  std::vector<double>({c.pressure, c.tdb_min, c.tdb_max, c.w_min, c.w_max, c.w_scale}));
         std::string words;
         for (const element& e : chart.select("/s:svg/s:title | //s:text"))
             words += e.content() + "\n";
@@ -399,13 +393,12 @@ TEST(Chart, IsWellFormedWhateverItsLabelsHoldAndARealRendererDrawsItsCurvesAndMa
         << "rsvg-convert not found (tools/bootstrap.sh installs librsvg2-bin)";
     for (int units : {HYGRA_SI, HYGRA_IP}) {
         SCOPED_TRACE(units == HYGRA_SI ? "SI" : "IP");
-        const std::string svg_path = temporary_file("");
-        const std::string png_path = temporary_file("");
-        args_t args{"chart", "--points", temporary_file(points_file(units) + odd_rows), "--process", "--output", svg_path,
+        const std::string svg_path = temporary_file(""), png_path = temporary_file("");
+        args_t args{"--points", temporary_file(points_file(units) + odd_rows), "--process", "--output", svg_path,
                     "--title", "T\x1b[31mitle"};
         if (units == HYGRA_IP)
             args.push_back("--ip");
-        const process_result r = run_tool(args);
+        const process_result r = run_chart(args);
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.out, "");  // written to the file instead
         EXPECT_EQ(run_program(HYGRA_XMLLINT, {"--noout", svg_path}), 0);
@@ -436,22 +429,20 @@ TEST(Chart, PngAndPdfAreRenderedAtTheSizeAskedAndAreNotBlank)
 {
     ASSERT_NE(std::string(HYGRA_PDFTOPPM), "") << "pdftoppm not found (tools/bootstrap.sh installs poppler-utils)";
     // PNG: by --format to standard output, and by the output file's ending.
-    const process_result png = run_tool({"chart", "--format", "png", "--width", "800", "--height", "600",
+    const process_result png = run_chart({"--format", "png", "--width", "800", "--height", "600",
                                          "--points", temporary_file(points_file(HYGRA_SI)), "--title", "AHU"});
     ASSERT_EQ(png.status, 0) << png.err;
-    ASSERT_EQ(png.out.compare(0, 8, "\x89PNG\r\n\x1a\n"), 0);
     read_png(temporary_file(png.out), 800, 600, 1000);
     const std::string named = temporary_file("") + ".png";
-    ASSERT_EQ(run_tool({"chart", "--ip", "-o", named}).status, 0);
+    ASSERT_EQ(run_chart({"--ip", "-o", named}).status, 0);
     read_png(named, 1000, 720, 1000);
     std::remove(named.c_str());
 
     // PDF: a page of 1200 x 900 pixels is 900 x 675 points, which poppler draws
     // at 72 pixels to the inch.
     const std::string pdf_path = temporary_file("");
-    const process_result pdf = run_tool({"chart", "--format", "pdf", "--width", "1200", "--height", "900", "-o", pdf_path});
+    const process_result pdf = run_chart({"--format", "pdf", "--width", "1200", "--height", "900", "-o", pdf_path});
     ASSERT_EQ(pdf.status, 0) << pdf.err;
-    EXPECT_EQ(file_text(pdf_path).compare(0, 5, "%PDF-"), 0);
     const std::string page_prefix = temporary_file("");
     ASSERT_EQ(run_program(HYGRA_PDFTOPPM, {"-png", "-r", "72", "-singlefile", pdf_path, page_prefix}), 0);
     read_png(page_prefix + ".png", 900, 675, 1000);
@@ -460,7 +451,6 @@ TEST(Chart, PngAndPdfAreRenderedAtTheSizeAskedAndAreNotBlank)
 
 TEST(Chart, RefusesWhatItCannotDrawAndWritesNothing)
 {
-    const std::string two_bad_rows = temporary_file("TDB,RH,TWB\n20,0.5,\n400,0.2,\n25,,\n22,0.4,15\n21,0.3x,\n");
     const std::string scatter = temporary_file("TDB,RH\n20,0.5\n");
     const std::string hour = epw_hour(1, 3, "-5.0", "-9.0", "70", "101325");
     const struct {
@@ -488,7 +478,7 @@ TEST(Chart, RefusesWhatItCannotDrawAndWritesNothing)
         {{"P=1e-308"}, 1, {"the humidity-ratio axis would run to"}},
         {{"--ip", "--tdb", "50:50.001"}, 1, {"--tdb 50:50.001 is too narrow to draw"}},
         // The points file: every row that gives no state, then nothing drawn.
-        {{"--points", two_bad_rows}, 1, {"row 2: TDB = 400 degC is outside the range of the formulation, -100 to 372 degC\n",
+        {{"--points", temporary_file("TDB,RH,TWB\n20,0.5,\n400,0.2,\n25,,\n22,0.4,15\n21,0.3x,\n")}, 1, {"row 2: TDB = 400 degC is outside the range of the formulation, -100 to 372 degC\n",
           "row 3: it gives 1 input (TDB); a state takes two, the others left empty\n",
           "row 4: it gives 3 inputs (TDB, RH, TWB); a state takes two",
           "row 5: RH: '0.3x' is not a number\n"}},
@@ -508,10 +498,8 @@ TEST(Chart, RefusesWhatItCannotDrawAndWritesNothing)
         {{"--zone", "autumn"}, 2, {"--zone: 'autumn' is neither summer, winter nor a file"}},
     };
     for (const auto& c : cases) {
-        args_t args{"chart"};
-        args.insert(args.end(), c.args.begin(), c.args.end());
         SCOPED_TRACE(testing::PrintToString(c.args));
-        const process_result r = run_tool(args);
+        const process_result r = run_chart(c.args);
         EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(r.out, "");
         for (const std::string& m : c.messages)
@@ -523,11 +511,10 @@ TEST(Chart, NoTwoTextsAreCloserThanFivePixels)
 {
     // Every chart of the geometry, the default charts at 1500 m (4921 ft),
     // and the README's examples.
-    const std::string ahu = std::string(HYGRA_SOURCE_DIR) + "/docs/ahu-summer.csv";
     const std::string year = std::string(HYGRA_SOURCE_DIR) + "/docs/year-hourly.csv";
     std::vector<args_t> documented = charts;
     documented.insert(documented.end(), {{"--ip", "ALT=4921"}, {"--tdb", "-40:10"}, {"--ip", "ALT=4921", "--tdb", "-40:50"},
-                                         {"--tdb", "0:40", "--w", "0:20", "--points", ahu, "--process"},
+                                         {"--tdb", "0:40", "--w", "0:20", "--points", std::string(HYGRA_SOURCE_DIR) + "/docs/ahu-summer.csv", "--process"},
                                          {"--scatter", year, "--colour-by", "month", "--zone", "summer", "--zone", "winter"},
                                          {"--ip", "--scatter", year, "--density", "--zone", "summer"}});
     // Marked states where the plain chart puts its relative-humidity labels:
@@ -539,10 +526,9 @@ TEST(Chart, NoTwoTextsAreCloserThanFivePixels)
             states += "s," + std::to_string(s.tdb) + "," + std::to_string(s.w) + "\n";
     }
     documented.push_back({"--points", temporary_file(states)});
-    for (args_t args : documented) {
+    for (const args_t& args : documented) {
         SCOPED_TRACE(testing::PrintToString(args));
-        args.insert(args.begin(), "chart");
-        const process_result r = run_tool(args);  // zones count on standard error
+        const process_result r = run_chart(args);  // zones count on standard error
         ASSERT_EQ(r.status, 0) << r.err;
         const chart_reading chart(r.out);
         const std::vector<text_box> texts = chart.texts();
@@ -571,8 +557,7 @@ TEST(Chart, TheHumidityRatioAxisFitsTheDryBulbRangeAndTheLinesAreToldApart)
         SCOPED_TRACE(testing::PrintToString(args));
         const plot_mapping m = drawn(args).mapping();
         const double ws = saturation_w(m, m.tdb_max) * m.w_scale;
-        EXPECT_GT(m.w_max, ws * 1.05);
-        EXPECT_LT(m.w_max, ws * 1.35);
+        EXPECT_TRUE(m.w_max > ws * 1.05 && m.w_max < ws * 1.35) << m.w_max << " above " << ws;
     }
     // Wet-bulb, enthalpy and volume lines told apart by their dashes too, so
     // that a black-and-white print keeps them apart.
