@@ -16,7 +16,7 @@ packages=(
   libxml2-utils             # chart tests: xmllint checks the SVG is well formed
   librsvg2-bin              # chart tests: rsvg-convert renders it to PNG
   libpng-dev                # chart tests: decoding the PNG
-  poppler-utils             # chart tests: pdfinfo and pdftoppm read the PDF back
+  poppler-utils             # chart tests: pdftoppm reads the PDF back
   pkg-config                # the package test: building a client with pkg-config
   time                      # bench/tool_batch.sh: peak memory by /usr/bin/time
   python3 python3-venv      # the Python package's tests; the fresh-install test's virtual environment
