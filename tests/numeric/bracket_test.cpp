@@ -31,10 +31,12 @@ TEST(Bracket, WidensTheEndWithTheSmallerMagnitudeUntilTheSignsDiffer)
          -3.96976, 0.6, 6},
         // f(0.5) = f(0.6) = f(0.76): neither |f| is larger, so b moves, twice.
         {"equal magnitudes move b", [](double x) { return x < 1.0 ? -1.0 : 1.0; }, 100, true, 0.5, 1.176, 4},
-        // f(a) = 0 exactly: the product 0 is no sign change, and a moves.
-        {"an end on the root", [](double x) { return x - 0.5; }, 100, true, 0.34, 0.6, 3},
-        // f(b) = 0 exactly: b moves past the root, to 0.76.
+        // An end exactly on the root is no sign change: it moves past the root,
+        // rising or falling.
+        {"a on the root", [](double x) { return x - 0.5; }, 100, true, 0.34, 0.6, 3},
         {"b on the root", [](double x) { return x - 0.6; }, 100, true, 0.5, 0.76, 3},
+        {"a on the root, falling", [](double x) { return 0.5 - x; }, 100, true, 0.34, 0.6, 3},
+        {"b on the root, falling", [](double x) { return 0.6 - x; }, 100, true, 0.5, 0.76, 3},
         // Residuals whose product underflows to zero still change sign.
         {"tiny residuals", [](double x) { return 1e-300 * (x - 0.55); }, 100, true, 0.5, 0.6, 2},
         // 0 tries test nothing, even across a sign change.
