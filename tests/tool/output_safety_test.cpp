@@ -83,7 +83,9 @@ TEST(OutputSafety, InchPoundEnthalpyOnTheZeroFahrenheitDatum)
     const double t = 68.0, w = 0.0073;
     const double by_hand = 0.240 * t + w * (1061.0 + 0.444 * t);
     const process_result r = run_tool({"--ip", "--ip-datum=0F", "--csv", "TDB=68", "W=0.0073", "HM", "HA", "SM", "SA"});
-    const process_result library_datum = run_tool({"--ip", "--csv", "TDB=68", "W=0.0073", "HM", "HA", "SM", "SA"});
+    // The library's own datum, spelt in lower case.
+    const process_result library_datum =
+        run_tool({"--ip", "--ip-datum=0c", "--csv", "TDB=68", "W=0.0073", "HM", "HA", "SM", "SA"});
     ASSERT_EQ(r.status, 0) << r.err;
     const csv_rows rows = read_csv(r.out);
     const csv_rows base = read_csv(library_datum.out);
