@@ -188,6 +188,8 @@ TEST(BatchInputFaults, ProgressCountsRowsAndFailuresAndSupersaturatedStatesGetAN
     const process_result single = run_tool({"TDB=20", "TDEW=22", "W"});
     EXPECT_EQ(single.status, 0);
     EXPECT_EQ(single.err.rfind("hygra: note: the state is supersaturated: RH = 1.1", 0), 0u) << single.err;
+    // Saturated air whose RH reads back a rounding above 1 is not supersaturated.
+    EXPECT_EQ(run_tool({"TDB=20", "TDEW=20", "W"}).err, "");
 }
 
 }  // namespace
