@@ -70,6 +70,10 @@ class NumPyArrays(unittest.TestCase):
             hygra.props(["W", "HM"], TDB=numpy.array([[20.0, 25.0], [400.0, NAN]]), RH=0.5)
         got = hygra.props("P", TDB=numpy.array([20, 25, 30]), RH=0.5, ALT=numpy.array([0, NAN, 1500]))
         self.assertTrue(all(map(helpers.same, got, [P0, NAN, hygra.pressure_at(1500)])))
+        # Enthalpy and volume on the 0 degF datum, enthalpy the library's first input.
+        chart = hygra.State(TDB=86, RH=0.4, units="IP", ip_datum="0F")
+        tdb = hygra.props("TDB", HM=numpy.array([chart.HM]), VM=numpy.array([chart.VM]), units="IP", ip_datum="0F")
+        self.assertAlmostEqual(tdb[0], 86, places=6)
 
 
 @unittest.skipIf(pandas is None, "pandas is not installed")
