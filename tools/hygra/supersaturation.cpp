@@ -19,10 +19,10 @@ std::string supersaturation_note(const state_request& request, double pressure)
     // Saturated air given by a dew point equal to its dry bulb reads back a
     // rounding above 1 (1.0000000000000002): that is saturation, and the note
     // would say "RH = 1 > 1". It speaks only when the RH it prints is above 1.
-    if (format_short(rh) == "1")
+    const std::string shown = format_short(rh);
+    if (shown == "1")
         return {};
-    return "supersaturated: RH = " + format_short(rh) +
-           " > 1, the dew point lies above the dry bulb";
+    return "supersaturated: RH = " + shown + " > 1, the dew point lies above the dry bulb";
 }
 
 }  // namespace hygra::tool
