@@ -28,7 +28,8 @@ const char* const scatter_csv = "hour,TDB,RH,W,TDEW\n0,2.5,,,-3\n1,24,0.45,,\n2,
 TEST(ChartData, ScatterStatesLandWhereTheLibraryPutsThemUnlabelledByDefault)
 {
     const std::string file = temporary_file(scatter_csv);
-    for (const std::vector<std::string>& extra : std::vector<std::vector<std::string>>{{}, {"ALT=1500"}, {"--colour-by", "hour"}}) {
+    for (const std::vector<std::string>& extra :
+         std::vector<std::vector<std::string>>{{}, {"ALT=1500"}, {"--colour-by", "hour"}}) {
         std::vector<std::string> args{"--scatter", file};
         args.insert(args.end(), extra.begin(), extra.end());
         const bool coloured = extra.size() == 2;
@@ -206,7 +207,8 @@ TEST(ChartData, HoursOfAWeatherFileAreDrawnAtTheChartsPressureAndMissingOnesCoun
     empty[0].tdew = "";
     const process_result gap = run_chart({"--scatter", temporary_file(weather_file(empty))});
     EXPECT_EQ(gap.status, 0) << gap.err;
-    expect_has(gap.err, ": 3 of 7 hours lack a dry bulb or dew point and are not drawn; the first, line 9: a value it needs is empty\n");
+    expect_has(gap.err, ": 3 of 7 hours lack a dry bulb or dew point and are not drawn; the first, line 9: "
+                        "a value it needs is empty\n");
     EXPECT_EQ(chart_reading(gap.out).select("//s:circle[@class='scatter-point']").size(), 4u);
 }
 

@@ -110,8 +110,14 @@ inline void expect_has(const std::string& text, const std::string& part)
 inline int units_of(const plot_mapping& m) { return m.units == "SI" ? HYGRA_SI : HYGRA_IP; }
 
 // Pixels that a difference of humidity ratio (kg/kg) or of dry bulb makes.
-inline double w_pixels(const plot_mapping& m, double dw) { return std::abs(dw) * m.w_scale / (m.w_max - m.w_min) * (m.y_bottom - m.y_top); }
-inline double t_pixels(const plot_mapping& m, double dt) { return std::abs(dt) / (m.tdb_max - m.tdb_min) * (m.x_right - m.x_left); }
+inline double w_pixels(const plot_mapping& m, double dw)
+{
+    return std::abs(dw) * m.w_scale / (m.w_max - m.w_min) * (m.y_bottom - m.y_top);
+}
+inline double t_pixels(const plot_mapping& m, double dt)
+{
+    return std::abs(dt) / (m.tdb_max - m.tdb_min) * (m.x_right - m.x_left);
+}
 
 }  // namespace hygra::tool_test
 

@@ -478,21 +478,27 @@ TEST(Chart, RefusesWhatItCannotDrawAndWritesNothing)
         {{"P=1e-308"}, 1, {"the humidity-ratio axis would run to"}},
         {{"--ip", "--tdb", "50:50.001"}, 1, {"--tdb 50:50.001 is too narrow to draw"}},
         // The points file: every row that gives no state, then nothing drawn.
-        {{"--points", temporary_file("TDB,RH,TWB\n20,0.5,\n400,0.2,\n25,,\n22,0.4,15\n21,0.3x,\n")}, 1, {"row 2: TDB = 400 degC is outside the range of the formulation, -100 to 372 degC\n",
+        {{"--points", temporary_file("TDB,RH,TWB\n20,0.5,\n400,0.2,\n25,,\n22,0.4,15\n21,0.3x,\n")}, 1,
+         {"row 2: TDB = 400 degC is outside the range of the formulation, -100 to 372 degC\n",
           "row 3: it gives 1 input (TDB); a state takes two, the others left empty\n",
           "row 4: it gives 3 inputs (TDB, RH, TWB); a state takes two",
           "row 5: RH: '0.3x' is not a number\n"}},
         {{"--points", temporary_file("W,TDEW\n0.008,10\n")}, 1, {"row 1: W and TDEW do not fix a state"}},
-        {{"--points", temporary_file("label,P,TDB,RH\na,1,20,0.5\n")}, 2, {"names the pressure (P); its states are taken at the chart's pressure"}},
+        {{"--points", temporary_file("label,P,TDB,RH\na,1,20,0.5\n")}, 2,
+         {"names the pressure (P); its states are taken at the chart's pressure"}},
         {{"--points", temporary_file("label,TDB\na,20\n")}, 2, {"must have a header naming two or more inputs"}},
         {{"--points", scatter, "--process"}, 2, {"--process needs two or more points to join"}},
-        {{"--points", temporary_file("process,TDB,RH\na,20,0.5\na,22,0.5\nb,25,0.4\n"), "--process"}, 2, {"the process 'b' has one point"}},
+        {{"--points", temporary_file("process,TDB,RH\na,20,0.5\na,22,0.5\nb,25,0.4\n"), "--process"}, 2,
+         {"the process 'b' has one point"}},
         {{"--points", "/nonexistent/points.csv"}, 2, {"cannot open '/nonexistent/points.csv' for reading"}},
-        {{"--tdb", "0:50", "--points", temporary_file("label,TDB,W\nkiln,62,0.041\n")}, 1, {"hygra: the state 'kiln' (TDB = 62 degC, W = 41 g/kg) lies outside the chart; widen --tdb or --w"}},
+        {{"--tdb", "0:50", "--points", temporary_file("label,TDB,W\nkiln,62,0.041\n")}, 1,
+         {"hygra: the state 'kiln' (TDB = 62 degC, W = 41 g/kg) lies outside the chart; widen --tdb or --w"}},
         // The scatter's marks, a weather file's columns and records, and zones.
         {{"--scatter", scatter, "--marker-colour", "red\" onload=\"x"}, 2, {"is not a colour; give #rrggbb, #rgb or a name"}},
-        {{"--scatter", temporary_file(epw_header() + hour), "--colour-by", "label"}, 2, {"is a weather file, which has no column 'label' to colour by; give month, hour, day, TDB, TDEW, RH or P"}},
-        {{"--scatter", temporary_file(epw_header() + hour + epw_hour(4, 14, "26.0", "ten", "36", "101325"))}, 1, {", line 10: TDEW [degC]: 'ten' is not a number\n"}},
+        {{"--scatter", temporary_file(epw_header() + hour), "--colour-by", "label"}, 2,
+         {"is a weather file, which has no column 'label' to colour by; give month, hour, day, TDB, TDEW, RH or P"}},
+        {{"--scatter", temporary_file(epw_header() + hour + epw_hour(4, 14, "26.0", "ten", "36", "101325"))}, 1,
+         {", line 10: TDEW [degC]: 'ten' is not a number\n"}},
         {{"--zone", temporary_file("TDB,RH\n20,0.3\n26,1.4\n22,0.5\n")}, 1, {"corner 1 or the edge after it gives no state"}},
         {{"--zone", temporary_file("TDB,HM\n20,30\n")}, 2, {"must have a header naming TDB and one of RH, W or TDEW"}},
         {{"--zone", "autumn"}, 2, {"--zone: 'autumn' is neither summer, winter nor a file"}},
@@ -514,7 +520,8 @@ TEST(Chart, NoTwoTextsAreCloserThanFivePixels)
     const std::string year = std::string(HYGRA_SOURCE_DIR) + "/docs/year-hourly.csv";
     std::vector<args_t> documented = charts;
     documented.insert(documented.end(), {{"--ip", "ALT=4921"}, {"--tdb", "-40:10"}, {"--ip", "ALT=4921", "--tdb", "-40:50"},
-                                         {"--tdb", "0:40", "--w", "0:20", "--points", std::string(HYGRA_SOURCE_DIR) + "/docs/ahu-summer.csv", "--process"},
+                                         {"--tdb", "0:40", "--w", "0:20", "--points",
+                                          std::string(HYGRA_SOURCE_DIR) + "/docs/ahu-summer.csv", "--process"},
                                          {"--scatter", year, "--colour-by", "month", "--zone", "summer", "--zone", "winter"},
                                          {"--ip", "--scatter", year, "--density", "--zone", "summer"}});
     // Marked states where the plain chart puts its relative-humidity labels:
